@@ -1,1 +1,3 @@
 #include "Types.h"
+
+TColourMode ColourMode = cmHighColour;

@@ -12,3 +12,7 @@ using TDateTime = double;
 // A colour as 0x00BBGGRR (red in the low byte). The high byte carries palette flags
 // (2 = palette-relative RGB) where a colour comes from a colour table.
 using TColor = std::uint32_t;
+
+// How the display draws colours; set once when the main window is created.
+enum TColourMode : std::uint8_t { cmHighColour = 0, cmPalette256 = 1, cm16Colour = 2 };
+extern TColourMode ColourMode;
