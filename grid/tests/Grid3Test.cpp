@@ -175,25 +175,29 @@ void Grid3Test::overflowShowsHashesOrEllipsis() {
 }
 
 void Grid3Test::borderDragStaysWithinLimits() {
-  Fixture f;
-  const int v = 4;  // "Account Name", 20..300
-  const TColProperty& col = f.info.ColInfo.VisibleItem(v);
-  const QPoint b = f.BorderOf(v);
-  QTest::mousePress(&f.grid, Qt::LeftButton, {}, b);
-  f.Move(b + QPoint(30, 0));
-  QCOMPARE(col.Width, 93 + 30);
-  f.Move(b + QPoint(700, 0));
-  QCOMPARE(col.Width, 300);
-  f.Move(b - QPoint(500, 0));
-  QCOMPARE(col.Width, 20);
-  QTest::mouseRelease(&f.grid, Qt::LeftButton, {}, b - QPoint(500, 0));
-  QVERIFY(!f.sizes.isEmpty());
-  for (const auto& s : f.sizes) {
-    QCOMPARE(s.first, 4);
-    QVERIFY(s.second >= 20 && s.second <= 300);
+  for (bool animation : {false, true}) {
+    Fixture f;
+    f.grid.AnimationOn = animation;
+    const int v = 4;  // "Account Name", 20..300
+    const TColProperty& col = f.info.ColInfo.VisibleItem(v);
+    const QPoint b = f.BorderOf(v);
+    QTest::mousePress(&f.grid, Qt::LeftButton, {}, b);
+    f.Move(b + QPoint(30, 0));
+    QCOMPARE(f.sizes.last().second, 93 + 30);
+    // Live: the column follows at once; outlined: the rows keep the old width until release.
+    QCOMPARE(col.Width, animation ? 123 : 93);
+    f.Move(b + QPoint(700, 0));
+    QCOMPARE(f.sizes.last().second, 300);
+    f.Move(b - QPoint(500, 0));
+    QTest::mouseRelease(&f.grid, Qt::LeftButton, {}, b - QPoint(500, 0));
+    QCOMPARE(col.Width, 20);
+    for (const auto& s : f.sizes) {
+      QCOMPARE(s.first, 4);
+      QVERIFY(s.second >= 20 && s.second <= 300);
+    }
+    QCOMPARE(f.sizes.last().second, 20);
+    QVERIFY(f.colBtn.isEmpty());  // a border press is not a title click
   }
-  QCOMPARE(f.sizes.last().second, 20);
-  QVERIFY(f.colBtn.isEmpty());  // a border press is not a title click
 }
 
 void Grid3Test::autoFitStaysWithinLimits_data() {

@@ -114,17 +114,19 @@ int TGrid3::BufferWidth() const {
   return qMax(w, DataRect().width());
 }
 
-std::vector<TGrid3::VisCol> TGrid3::ShownColumns() const {
+std::vector<TGrid3::VisCol> TGrid3::ShownColumns(bool titles) const {
   std::vector<VisCol> cols;
   if (!info_) return cols;
   const TColumns& c = info_->ColInfo;
+  const bool outline = titles && mode_ == BorderDrag && !AnimationOn;
   int v = 0, left = 0;
   for (int i = 0; i < c.Count(); ++i) {
     const TColProperty& col = c.Items(i);
     if (!col.Visible) continue;
+    const int width = outline && v == dragCol_ ? dragWidth_ : col.Width;
     if (v++ < firstCol_) continue;
-    cols.push_back({i, left, col.Width});
-    left += col.Width;
+    cols.push_back({i, left, width});
+    left += width;
   }
   return cols;
 }
