@@ -98,6 +98,7 @@ void TGrid3::ApplyScheme() {
 
 void TGrid3::changeEvent(QEvent* e) {
   if (e->type() == QEvent::PaletteChange || e->type() == QEvent::FontChange) {
+    if (auto* cache = Cache()) cache->key = 0;  // system colours may have changed under the strips
     ApplyScheme();
     Layout();
   }
