@@ -11,10 +11,7 @@ class TIntList {
     return static_cast<int>(Values.size()) - 1;
   }
   // Index may equal Count (appends).
-  void Insert(int Index, std::int32_t Value) {
-    if (Index < 0 || Index > Count()) throw std::out_of_range("List index out of bounds");
-    Values.insert(Values.begin() + Index, Value);
-  }
+  void Insert(int Index, std::int32_t Value);
   void Clear() { Values.clear(); }
   int Count() const { return static_cast<int>(Values.size()); }
   std::int32_t Get(int Index) const { return Values.at(Check(Index)); }
