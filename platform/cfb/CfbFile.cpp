@@ -490,8 +490,9 @@ Result FileImpl::writeAt(std::uint32_t e, std::uint64_t pos, const void* buffer,
         if (Result r = writeAt(e, at, zeros, n); r != Result::Ok) return r;
     }
     const auto* data = static_cast<const std::uint8_t*>(buffer);
-    const std::uint64_t newEnd = pos + count;
-    if (e != 0 && newEnd < kMiniCutoff) return writeMini(e, pos, data, count);
+    // The size after the write decides where the stream lives, not the end of this write.
+    const std::uint64_t finalSize = std::max<std::uint64_t>(dir_[e].size, pos + count);
+    if (e != 0 && finalSize < kMiniCutoff) return writeMini(e, pos, data, count);
     if (isMini(e)) return moveToRegular(e, pos, data, count);
     return writeRegular(e, pos, data, count);
 }
