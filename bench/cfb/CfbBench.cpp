@@ -30,11 +30,20 @@ std::string benchDir()
 std::string benchFile(const std::string& name) { return benchDir() + "/qbcfb-bench-" + name + ".qbk"; }
 
 // A book-like file whose "Transactions" stream holds `records` records, built once per size.
+// The files built for the run, removed when the program ends.
+struct BuiltFiles {
+    std::map<std::size_t, std::string> paths;
+    ~BuiltFiles()
+    {
+        for (const auto& kv : paths) std::filesystem::remove(kv.second);
+    }
+};
+
 const std::string& bookWith(std::size_t records)
 {
-    static std::map<std::size_t, std::string> built;
-    auto it = built.find(records);
-    if (it != built.end()) return it->second;
+    static BuiltFiles built;
+    auto it = built.paths.find(records);
+    if (it != built.paths.end()) return it->second;
     const std::string path = benchFile(std::to_string(records));
     Storage root;
     if (Storage::createFile(path, root) != Result::Ok) std::abort();
@@ -46,7 +55,7 @@ const std::string& bookWith(std::size_t records)
         const std::size_t n = std::min<std::size_t>(4096, records - done);
         if (s.write(chunk.data(), n * kRecord) != Result::Ok) std::abort();
     }
-    return built[records] = path;
+    return built.paths[records] = path;
 }
 
 void BM_Append1MRecords(benchmark::State& state)
@@ -56,7 +65,7 @@ void BM_Append1MRecords(benchmark::State& state)
     for (auto _ : state) {
         Storage root;
         if (Storage::createFile(path, root) != Result::Ok) std::abort();
-        Stream s, counts;
+        Stream s;
         root.createStream("Transactions", s);
         for (std::uint32_t i = 0; i < 1000000; ++i) {
             rec[0] = std::uint8_t(i);
@@ -67,7 +76,7 @@ void BM_Append1MRecords(benchmark::State& state)
     state.counters["records_per_s"] = benchmark::Counter(1000000.0 * double(state.iterations()), benchmark::Counter::kIsRate);
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_Append1MRecords)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Append1MRecords)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // The median of single in-place rewrites at random record positions.
 void BM_RewriteRandomRecord(benchmark::State& state)
