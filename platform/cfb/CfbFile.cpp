@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <stdexcept>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -247,6 +248,10 @@ std::uint32_t FileImpl::allocSector(std::uint32_t preferred)
     } else {
         while (freeHint_ < fat_.size() && fat_[freeHint_] != kFreeSect) ++freeHint_;
         s = freeHint_;  // reserve() made sure there is one
+        if (s >= fat_.size()) {
+            broken_ = true;
+            throw std::logic_error("sector allocation without reserve");
+        }
     }
     setFat(s, kEndOfChain);
     --freeCount_;
