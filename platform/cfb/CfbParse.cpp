@@ -291,6 +291,9 @@ Result FileImpl::parse(ValidationReport* report)
         }
         checkTrees(reached, *report);
     }
+    // No valid chain reaches a mini sector past the end of the mini stream, so those entries
+    // are free whatever the table says; new mini sectors then always extend the stream at its end.
+    for (std::uint64_t m = miniLimit; m < miniFat_.size(); ++m) miniFat_[m] = kFreeSect;
     return Result::Ok;
 }
 
