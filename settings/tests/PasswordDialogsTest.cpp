@@ -1,5 +1,8 @@
-// The two password dialogs, driven as a user drives them (offscreen).
+// The two password dialogs, driven as a user drives them (offscreen), and the options manager's
+// adapters over real widgets.
+#include "Grid3.h"
 #include "NewPasswordDlg.h"
+#include "OptionsAdapters.h"
 #include "PasswordDlg.h"
 #include "PasswordRules.h"
 #include "TestSupport.h"
@@ -26,6 +29,34 @@ void Type(QLineEdit* box, const QString& text) {
 class PasswordDialogsTest : public QObject {
   Q_OBJECT
  private slots:
+  void windowPlacementKeepsNormalBoundsWhileMaximized() {
+    QWidget window;
+    TWidgetPlacement placement(&window);
+    placement.SetNormalBounds({40, 50, 500, 300});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(placement.ShowState(), TWindowShowState::Normal);
+    QCOMPARE(placement.NormalBounds().Width, 500);
+    QCOMPARE(placement.NormalBounds().Height, 300);
+    placement.ShowMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    QCOMPARE(placement.ShowState(), TWindowShowState::Maximized);
+    QCOMPARE(placement.NormalBounds().Width, 500);
+    window.showMinimized();
+    QCOMPARE(placement.ShowState(), TWindowShowState::Minimized);
+  }
+
+  void gridAppearanceRoundTrip() {
+    TGrid3 grid;
+    TGrid3Appearance look(&grid);
+    const TGridSettings wanted{0x00336699u, "DejaVu Sans", 11, fsBold | fsUnderline};
+    look.SetAppearance(wanted);
+    QCOMPARE(grid.GridColor(), TColor(0x00336699u));
+    QCOMPARE(grid.font().pointSize(), 11);
+    QVERIFY(grid.font().bold() && grid.font().underline() && !grid.font().italic());
+    QVERIFY(look.Appearance() == wanted);
+  }
+
   void passwordDialogLooksAsDesigned() {
     TPasswordDlg dlg("Secret");
     dlg.show();
