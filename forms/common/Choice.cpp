@@ -24,8 +24,8 @@ TChoice::TChoice(QWidget* Parent, const QString& Caption, const QString& Label)
     Btn->installEventFilter(this);
   }
   // The kind colours of the whole program: income lime with black text, expense red with white.
-  FIncome->setStyleSheet(QStringLiteral("QPushButton:checked { background: #00ff00; color: black; font-weight: bold; }"));
-  FExpense->setStyleSheet(QStringLiteral("QPushButton:checked { background: #ff0000; color: white; font-weight: bold; }"));
+  FIncome->setStyleSheet(QStringLiteral("QPushButton:checked { background: #00ff00; color: black; font-weight: bold; border: 1px solid #006000; border-radius: 2px; }"));
+  FExpense->setStyleSheet(QStringLiteral("QPushButton:checked { background: #ff0000; color: white; font-weight: bold; border: 1px solid #600000; border-radius: 2px; }"));
   auto* Group = new QButtonGroup(this);
   Group->setExclusive(true);
   Group->addButton(FIncome);

@@ -38,7 +38,7 @@ TKeybd::TKeybd(QLineEdit* Box, QWidget* Parent)
     Row->addSpacing(R * 8);
     for (int C = 0; KeyRows[R][C]; ++C) {
       QString Ch = QString(QChar::fromLatin1(KeyRows[R][C]));
-      QPushButton* Btn = MakeKey(Ch, Ch, 30);
+      QPushButton* Btn = MakeKey(Ch == u"&" ? QStringLiteral("&&") : Ch, Ch, 30);
       Btn->setProperty("Key", Ch);
       FLetters << Btn;
       Row->addWidget(Btn);
@@ -90,7 +90,7 @@ void TKeybd::Press(const QString& Key) {
 void TKeybd::Relabel() {
   for (QPushButton* Btn : FLetters) {
     QString Key = Btn->property("Key").toString();
-    Btn->setText(FShift ? Key.toUpper() : Key);
+    if (Key != u"&") Btn->setText(FShift ? Key.toUpper() : Key);
   }
 }
 

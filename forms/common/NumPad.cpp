@@ -40,6 +40,7 @@ TNumPad::TNumPad(QWidget* Parent, bool CurrencyPad)
       Btn->setAutoDefault(false);
       Btn->setFixedSize(34, 30);
       Btn->setProperty("PadKey", QString(Key));
+      if (Key == u'C' || Key == u'<') Btn->setFixedSize(60, 30);
       if (Key == u'.') Btn->setEnabled(FCurrency);
       connect(Btn, &QPushButton::clicked, this, [this, Key] { Press(Key); });
       FKeys << Btn;
@@ -56,7 +57,7 @@ TNumPad::TNumPad(QWidget* Parent, bool CurrencyPad)
   auto* Cancel = new QPushButton(tr("Cancel"), Panel);
   for (QPushButton* Btn : {FOk, Cancel}) {
     Btn->setFocusPolicy(Qt::NoFocus);
-    Btn->setFixedSize(34, 30);
+    Btn->setFixedSize(60, 30);
   }
   FOk->setDefault(true);
   FOk->setProperty("HelpContext", 10);

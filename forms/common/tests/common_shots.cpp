@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
     Layout->addWidget(Box);
   }
   Boxes.resize(220, Boxes.sizeHint().height());
+  Boxes.show();
+  Text->setFocus();  // the amount box above shows the money format once left
   Save(Boxes, Folder, "numberbox.png");
 
   TChoice Choice(nullptr, "New Transaction", "Select Transaction Kind");
