@@ -1,6 +1,8 @@
 #include "MonthSelector.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -152,6 +154,12 @@ bool ShowMonthSelector(const TTransList& Trans, QPoint At, TDateTime& From, TDat
     Last = std::max(Last, Trans.Items(I).Date);
   }
   TMonthSelector Dlg(MonthOfDate(First), MonthOfDate(Last), Parent);
+  // Kept on the screen when the caller's panel is near its edge.
+  if (QScreen* Screen = QGuiApplication::screenAt(At)) {
+    QRect Work = Screen->availableGeometry();
+    At.setX(std::clamp(At.x(), Work.left(), std::max(Work.left(), Work.right() - Dlg.width())));
+    At.setY(std::clamp(At.y(), Work.top(), std::max(Work.top(), Work.bottom() - Dlg.height())));
+  }
   Dlg.move(At);
   if (Dlg.exec() != QDialog::Accepted || !Dlg.Range().HasStart()) return false;
   From = Dlg.Range().FromDate();
