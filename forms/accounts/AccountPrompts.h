@@ -4,13 +4,14 @@
 #include <functional>
 #include <string>
 
+#include "Messenger.h"
+
 enum class TAskResult { Yes, No, Cancel };
 
-class TAccountPrompts {
+// A messenger (message with an OK button, used by the list checks of core/) that can also ask.
+class TAccountPrompts : public TMessenger {
  public:
-  virtual ~TAccountPrompts() = default;
-  // Information message with an OK button.
-  virtual void Inform(const std::string& Text) = 0;
+  void Inform(const std::string& Text) { ShowMessage(TMsgKind::Information, Text); }
   // Confirmation with Yes and No, plus Cancel when WithCancel.
   virtual TAskResult Confirm(const std::string& Text, bool WithCancel) = 0;
 };

@@ -7,9 +7,13 @@ namespace {
 
 class TBoxPrompts : public TAccountPrompts {
  public:
-  void Inform(const std::string& Text) override {
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                             QString::fromStdString(Text), QMessageBox::Ok);
+  void ShowMessage(TMsgKind Kind, const std::string& Text) override {
+    QMessageBox Box(Kind == TMsgKind::Warning ? QMessageBox::Warning
+                    : Kind == TMsgKind::Error ? QMessageBox::Critical
+                                              : QMessageBox::Information,
+                    QApplication::applicationDisplayName(), QString::fromStdString(Text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    Box.exec();
   }
   TAskResult Confirm(const std::string& Text, bool WithCancel) override {
     QMessageBox::StandardButtons Buttons = QMessageBox::Yes | QMessageBox::No;
