@@ -80,7 +80,8 @@ TActSearchForm::TActSearchForm(TBookLists& Lists, QWidget* Parent) : QDialog(Par
   Left->addStretch();
   auto* Right = new QVBoxLayout;
   Right->addWidget(new QLabel("Items Found:", this));
-  Right->addWidget(SelectBox, 1);
+  Right->addWidget(SelectBox);
+  Right->addStretch();
   auto* Buttons = new QHBoxLayout;
   Buttons->addStretch();
   for (QPushButton* B : {DispBtn, ResetBtn, CloseBtn, HelpBtn}) Buttons->addWidget(B);
@@ -133,7 +134,7 @@ void TActSearchForm::SetDefaults(bool SubAccounts) {
     SearchSrc->clear();  // refills
   else
     Refill();
-  SelectBox->SizeToRows();
+  SelectBox->SizeToRows(12);
 }
 
 void TActSearchForm::Prepare(bool SubAccounts) {

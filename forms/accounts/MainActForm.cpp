@@ -106,6 +106,7 @@ TMainActForm::TMainActForm(TBookLists& Lists, QWidget* Parent) : QDialog(Parent)
   StateRow->addWidget(StateEdit);
   StateRow->addWidget(new QLabel("Post #", ContactPanel));
   StateRow->addWidget(PostCodeEdit);
+  StateRow->addStretch();
   StateEdit->setMaximumWidth(50);
   PostCodeEdit->setMaximumWidth(70);
   auto* ContactLay = new QFormLayout(ContactPanel);
@@ -321,7 +322,7 @@ void TMainActForm::paintEvent(QPaintEvent* E) {
   if (!R || Point < 0 || !SelectBox->isVisible()) return;
   // Connector from the selected sub account to its details.
   const QPoint From = SelectBox->mapTo(this, QPoint(SelectBox->width(), Point));
-  const QPoint To = NameEdit->mapTo(this, QPoint(0, NameEdit->height() / 2));
+  const QPoint To = DetailPanel->mapTo(this, QPoint(0, NameEdit->geometry().center().y()));
   const int MidX = From.x() + 10;
   QPainter P(this);
   P.setRenderHint(QPainter::Antialiasing);
