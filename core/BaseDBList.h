@@ -16,8 +16,9 @@
 //                                                        left the display order).
 //   It runs only while NotifyEnabled is true (the file manager turns it off while loading).
 //   Rec is the typed record, so a hook can write it (e.g. through Rec.StreamPos) without a cast.
-//   An exception thrown by the hook propagates to the caller of Add/NotifyChanged/Delete; on
-//   Delete the record then stays in the master order (not yet removed).
+//   An exception thrown by the hook propagates to the caller of Add/NotifyChanged/Delete. The
+//   list stays whole: an added record stays added (the data is kept in memory), a record whose
+//   delete was refused stays in both orders at its places.
 //   Clear() does not notify (closing a file).
 #include <algorithm>
 #include <cstdint>
@@ -55,9 +56,17 @@ class TBaseDBList {
   virtual void Delete(int Index) {
     TRec* Rec = &Items(Index);
     auto It = std::find(Display.begin(), Display.end(), Rec);
+    std::ptrdiff_t DisplayPos = It - Display.begin();
     if (It != Display.end()) Display.erase(It);
-    Notify(caDeleting, Index, *Rec);
+    try {
+      Notify(caDeleting, Index, *Rec);
+    } catch (...) {
+      // The hook refused: the record stays where it was in both orders.
+      if (DisplayPos <= static_cast<std::ptrdiff_t>(Display.size())) Display.insert(Display.begin() + DisplayPos, Rec);
+      throw;
+    }
     Master.erase(Master.begin() + Index);
+    ViewCache.clear();
     delete Rec;
   }
 
@@ -100,8 +109,11 @@ class TBaseDBList {
   }
   // The record with that ViewIndex, searched in display order from position ViewIndex on;
   // nullptr when none has it.
+  // Constant time after Recount/ApplyFilter (the rows a grid paints), a search otherwise.
   TRec* ViewItems(int ViewIndex) const {
     if (ViewIndex < 0) return nullptr;
+    if (static_cast<std::size_t>(ViewIndex) < ViewCache.size() && ViewCache[ViewIndex]->ViewIndex == ViewIndex)
+      return ViewCache[ViewIndex];
     for (std::size_t I = ViewIndex; I < Display.size(); ++I)
       if (Display[I]->ViewIndex == ViewIndex) return Display[I];
     return nullptr;
@@ -124,8 +136,9 @@ class TBaseDBList {
   }
   int AddOwned(TRec* Rec) {
     std::unique_ptr<TRec> Guard(Rec);
-    Master.reserve(Master.size() + 1);
-    Display.reserve(Display.size() + 1);
+    // Room first (geometric, so adding stays amortised O(1)); push_back cannot throw after it.
+    if (Master.size() == Master.capacity()) Master.reserve(Master.size() * 2 + 16);
+    if (Display.size() == Display.capacity()) Display.reserve(Display.size() * 2 + 16);
     Master.push_back(Rec);
     Display.push_back(Guard.release());
     SortedByID = false;
@@ -137,8 +150,13 @@ class TBaseDBList {
   std::vector<TRec*> Master;   // owns the records
   std::vector<TRec*> Display;  // same records, worksheet order
 
+  // Visible records by ViewIndex, filled by the recounts; only a shortcut for ViewItems, which
+  // checks every hit, so a stale entry costs a search, never a wrong record.
+  std::vector<TRec*> ViewCache;
+
  private:
   void FreeAll() {
+    ViewCache.clear();
     for (TRec* Rec : Master) delete Rec;
     Master.clear();
     Display.clear();

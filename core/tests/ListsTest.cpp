@@ -77,6 +77,16 @@ TEST(BaseDBList, NotificationsCarryActionIndexAndRecord) {
   EXPECT_EQ(Subs.DisplayList().size(), 2u);
   EXPECT_EQ(Subs.Items(1).ActNo, 3);
 
+  // A hook that fails (the file cannot be written) leaves the record in both orders.
+  Subs.OnChange = [](TChangeAction Action, int, TSubActRec&) {
+    if (Action == caDeleting) throw std::runtime_error("write failed");
+  };
+  const TSubActRec* Second = &Subs.Items(1);
+  EXPECT_THROW(Subs.Delete(1), std::runtime_error);
+  EXPECT_EQ(&Subs.Items(1), Second);
+  EXPECT_EQ(Subs.DisplayList()[1], Second);
+  Subs.OnChange = nullptr;
+
   Subs.NotifyEnabled = false;  // loading: silent
   Subs.Add(std::make_unique<TSubActRec>());
   Subs.Delete(0);
@@ -114,6 +124,12 @@ TEST(BaseDBList, ExceptionTextsAndViewItems) {
   EXPECT_EQ(Mains.ViewItems(3)->ActNo, 400);
   EXPECT_EQ(Mains.ViewItems(5), nullptr);
   EXPECT_EQ(Mains.ViewItems(-1), nullptr);
+  Mains.Items(3).ViewIndex = -1;  // changed behind the list's back: found by searching
+  Mains.Items(0).ViewIndex = 3;
+  EXPECT_EQ(Mains.ViewItems(3), nullptr);  // search starts at display position 3
+  Mains.Delete(1);
+  Mains.Recount();
+  EXPECT_EQ(Mains.ViewItems(1)->ActNo, 300);
   EXPECT_EQ(Mains.IndexOf(&Mains.Items(2)), 2);
   EXPECT_EQ(Mains.IndexOf(nullptr), -1);
 }

@@ -17,7 +17,9 @@ TNumberBox::TNumberBox(QWidget* Parent, TBoxState State) : TEditBtn(Parent) {
 
 void TNumberBox::SetBoxState(TBoxState State) {
   FState = State;
-  setAcceptDrops(State == bsText);  // dropped text would pass by the key filter
+  // Dropped or composed text would pass by the key filter.
+  setAcceptDrops(State == bsText);
+  setAttribute(Qt::WA_InputMethodEnabled, State == bsText);
   if (State != bsText) {
     setMaxLength(32767);  // the line edit's own limit would also cut the money format
     FMaxLength = DefaultMaxLength(State);

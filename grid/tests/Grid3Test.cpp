@@ -84,11 +84,14 @@ class Grid3Test : public QObject {
   void droppingTitleOnItselfFiresNothing();
   void movingPastHiddenColumn();
   void insertMarkerFollowsTheMouse();
+  void dropJustRightOfTheLastColumn();
+  void horizontalScrollCountsColumns();
   void lockRefusedKeepsLockScreen();
   void cornerButtons();
   void doubleClickWhileClearedDoesNothing();
   void scrollByPastEitherEndDoesNotMove();
   void wheelStopsAtTheEnds();
+  void eachSetKeepsItsScrollPosition();
   void scrolledRowsMatchAFreshDrawing();
   void rowEventsUseAbsoluteRows();
   void lockedGridIgnoresRows();
@@ -269,6 +272,54 @@ void Grid3Test::insertMarkerFollowsTheMouse() {
   QCOMPARE(f.orderChanges, 0);
 }
 
+void Grid3Test::dropJustRightOfTheLastColumn() {
+  Fixture wide(100, QSize(1000, 330));  // every column fits: nothing to scroll
+  const int lastV = wide.info.ColInfo.VisibleCount() - 1;
+  const QRect last = wide.grid.TitleRect(lastV);
+  wide.DragTitle(0, QPoint(last.right() + 10, last.center().y()));
+  QCOMPARE(wide.orderChanges, 1);
+  QCOMPARE(QString::fromStdString(wide.info.ColInfo.VisibleItem(lastV).Title), QStringLiteral("No."));
+  wide.DragTitle(1, QPoint(last.right() + 40, last.center().y()));  // too far right: nowhere
+  QCOMPARE(wide.orderChanges, 1);
+
+  // Too narrow for all columns: the last column lies beyond the right edge, and the column cut
+  // by the edge is an ordinary target.
+  Fixture narrow(100, QSize(500, 330));
+  QVERIFY(narrow.grid.HorzScrollBar()->Max() > 0);
+  const QRect edge = narrow.grid.DataRect();
+  QVERIFY(narrow.grid.TitleRect(narrow.info.ColInfo.VisibleCount() - 1).left() > edge.right());
+  int cut = 0;
+  while (!narrow.grid.TitleRect(cut).contains(QPoint(edge.right() - 2, 10))) ++cut;
+  QVERIFY(narrow.grid.TitleRect(cut).right() > edge.right());
+  narrow.DragTitle(0, QPoint(edge.right() - 2, 10));
+  QCOMPARE(narrow.orderChanges, 1);
+  QCOMPARE(QString::fromStdString(narrow.info.ColInfo.VisibleItem(cut - 1).Title), QStringLiteral("No."));
+}
+
+void Grid3Test::horizontalScrollCountsColumns() {
+  Fixture f(100, QSize(500, 330));
+  TGrid3ScrollBar* h = f.grid.HorzScrollBar();
+  const int max = h->Max();
+  QVERIFY(max > 0);
+  // At the last position the remaining columns fit; one less and they do not.
+  const TColumns& c = f.info.ColInfo;
+  const int avail = f.grid.DataRect().width();
+  QVERIFY(c.VisibleWidth() - c.WidthBefore(max) <= avail);
+  QVERIFY(c.VisibleWidth() - c.WidthBefore(max - 1) > avail);
+  QVERIFY(!h->SetPosition(max + 1, true));
+  QCOMPARE(f.grid.FirstCol(), 0);
+  QVERIFY(h->SetPosition(2, true));
+  QCOMPARE(f.grid.FirstCol(), 2);
+  QVERIFY(f.grid.TitleRect(1).isNull());
+  QCOMPARE(f.grid.TitleRect(2).left(), f.grid.DataRect().left());
+  f.Click(f.grid.TitleRect(2).center());  // clicks reach the shown column, not the first one
+  QCOMPARE(f.info.SortIndex, 2);
+  // The top corner button scrolls fully left again.
+  TGrid3BtnControl* b = f.grid.Buttons();
+  QTest::mouseClick(b, Qt::LeftButton, {}, b->ButtonRect(TGrid3BtnControl::TopButton).center());
+  QCOMPARE(f.grid.FirstCol(), 0);
+}
+
 void Grid3Test::lockRefusedKeepsLockScreen() {
   Fixture f;
   bool allow = false;
@@ -290,6 +341,7 @@ void Grid3Test::lockRefusedKeepsLockScreen() {
   // Nothing on the rows reacts while locked.
   QTest::mouseDClick(&f.grid, Qt::LeftButton, {}, f.grid.CellRect(1, 2).center());
   QVERIFY(f.rowBtn.isEmpty());
+  QVERIFY(!f.grid.VertScrollBar()->isEnabled());
 
   allow = true;
   QTest::mouseClick(f.grid.UnlockButton(), Qt::LeftButton);
@@ -383,6 +435,23 @@ void Grid3Test::wheelStopsAtTheEnds() {
   QCOMPARE(f.grid.FirstRow(), 6);
   wheel(-100);
   QCOMPARE(f.grid.FirstRow(), 100 - f.grid.VisibleRows());
+}
+
+void Grid3Test::eachSetKeepsItsScrollPosition() {
+  Fixture f(100);
+  QVERIFY(f.grid.ScrollBy(40));
+  TGridInfo groups;
+  LoadDefaultGridInfo(3, groups);
+  f.grid.SetGridInfo(&groups);  // another tab with few rows
+  f.grid.SetRowCount(5);
+  QCOMPARE(f.grid.FirstRow(), 0);
+  QCOMPARE(f.info.ScrollBarPos, 40);
+  f.grid.SetGridInfo(&f.info);  // back: the old position returns once the rows are known
+  f.grid.SetRowCount(100);
+  QCOMPARE(f.grid.FirstRow(), 40);
+  f.grid.SetRowCount(20);  // fewer rows: the position follows the end
+  QCOMPARE(f.grid.FirstRow(), 20 - f.grid.VisibleRows());
+  QCOMPARE(f.info.ScrollBarPos, f.grid.FirstRow());
 }
 
 void Grid3Test::scrolledRowsMatchAFreshDrawing() {

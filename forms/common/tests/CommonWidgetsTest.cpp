@@ -1,5 +1,6 @@
 // Number box, button edit box and the small dialogs, driven as a user would.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,6 +168,15 @@ class CommonWidgetsTest : public QObject {
     F.Box->SetIntValue(7);
     QCOMPARE(F.Box->text(), QString("7"));
     QCOMPARE(Seen.last(), 7);
+  }
+
+  void PasteIsFiltered() {
+    Form F(bsCurrency);
+    F.Enter();
+    QGuiApplication::clipboard()->setText("$1,234.5x.6");
+    QTest::keySequence(F.Box, QKeySequence::Paste);
+    QCOMPARE(F.Box->text(), QString("1234.56"));
+    QCOMPARE(F.Box->Value(), Currency(12345600));
   }
 
   void EnterFiresAndInsertsNothing() {
