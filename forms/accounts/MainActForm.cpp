@@ -178,6 +178,7 @@ TMainActForm::TMainActForm(TBookLists& Lists, QWidget* Parent) : QDialog(Parent)
   connect(SubCancelBtn, &QPushButton::clicked, this, [this] { CancelSubClicked(); });
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKClicked(); });
   connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelClicked(); });
+  connect(HelpBtn, &QPushButton::clicked, this, [] { ShowAccountHelp(10000); });
   connect(NameEdit, &QLineEdit::textChanged, this, [this] { NameTyped(); });
   SelectBox->OnSelectedPointChange() = [this] { SelectionMoved(); };
   SelectBox->OnAllowChange() = [this](QObject*, bool& Allow) { Allow = ResolvePending(true); };

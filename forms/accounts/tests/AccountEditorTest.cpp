@@ -394,6 +394,28 @@ class AccountEditorTest : public QObject {
     QCOMPARE(F.SubIndex(), B.L.SubActs.IndexOfNo(200, 2));
   }
 
+  void HelpButtonsAskForTheirTopics() {
+    TSmallBook B;
+    B.AddMain(100, "Sales", 1, 0);
+    std::vector<int> Topics;
+    SetAccountHelp([&](int T) { Topics.push_back(T); });
+    TMainActForm F(B.L);
+    F.Prepare(0, -1);
+    F.HelpBtn->click();
+    F.MainDialog->Prepare(0, -1);
+    F.MainDialog->HelpBtn->click();
+    F.MainDialog->Prepare(1, 0);
+    F.MainDialog->HelpBtn->click();
+    TCatForm C(B.L);
+    C.HelpBtn->click();
+    TGroup G(B.L);
+    G.HelpBtn->click();
+    TActSearchForm S(B.L);
+    S.HelpBtn->click();
+    SetAccountHelp(nullptr);
+    QCOMPARE(Topics, (std::vector<int>{10000, 9000, 9001, 7000, 11000, 8000}));
+  }
+
   void CategoriesAndGroupsOnTheBookFile() {
     TBookFile B;
     TCatForm C(B.L);
