@@ -712,3 +712,10 @@ bool ShowAccountEditor(TBookLists& Lists, int /*Mode*/, int MainIndex, int SubIn
   }
   return Ok || Form.Changed();
 }
+
+bool FindAccountAndEdit(TBookLists& Lists, bool SubAccounts, QWidget* Parent, TDeletedRows* Deleted) {
+  if (!ShowAccountSearch(Lists, SubAccounts, Parent) || FoundIndex < 0) return false;
+  if (FoundIsMain) return ShowAccountEditor(Lists, 1, FoundIndex, -1, Parent, Deleted);
+  const int Main = Lists.MainActs.IndexOfNo(Lists.SubActs.Items(FoundIndex).MainActNo);
+  return ShowAccountEditor(Lists, 1, Main, FoundIndex, Parent, Deleted);
+}

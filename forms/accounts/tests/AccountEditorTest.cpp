@@ -394,6 +394,32 @@ class AccountEditorTest : public QObject {
     QCOMPARE(F.SubIndex(), B.L.SubActs.IndexOfNo(200, 2));
   }
 
+  void FindAnAccountOpensTheEditorThere() {
+    TBookFile B;
+    B.AddMain(100, "Sales", 1, 0);
+    B.AddMain(200, "Fees", 1, 0);
+    B.AddSub(100, 1, "Shop");
+    B.AddSub(200, 1, "Bank");
+    B.AddSub(200, 2, "Card");
+    WhenModal<TActSearchForm>([](TActSearchForm* S) {
+      QVERIFY(S->ToggleSwitch2->isChecked());
+      S->ToggleSwitch6->click();
+      QTest::keyClicks(S->SearchSrc, "2");
+      QCOMPARE(S->SelectBox->ItemCount(), 1);
+      S->SelectBox->SetHighlightedIndex(0);
+      S->DispBtn->click();
+    });
+    QString Shown, Sub;
+    WhenModal<TMainActForm>([&](TMainActForm* F) {
+      Shown = F->ActNamePanel->text();
+      Sub = F->NameEdit->text();
+      F->CancelClicked();
+    });
+    QVERIFY(!FindAccountAndEdit(B.L, true));  // cancelled without changes
+    QCOMPARE(Shown, QString("Fees"));
+    QCOMPARE(Sub, QString("Card"));
+  }
+
   void HelpButtonsAskForTheirTopics() {
     TSmallBook B;
     B.AddMain(100, "Sales", 1, 0);
