@@ -13,6 +13,25 @@ constexpr const char* Separator = "\r\r\n";
 
 void AppendInt(std::string& Out, long long Value) { Out += std::to_string(Value); }
 
+// Money and dates are plain fields, but a decimal comma (or a month name with one) would split
+// them: such a field is quoted.
+void QuoteTailIfNeeded(std::string& Line, std::size_t Start) {
+  if (Line.find_first_of(",\"\r\n", Start) == std::string::npos) return;
+  std::string Field = Line.substr(Start);
+  Line.resize(Start);
+  AppendCsvQuoted(Line, Field);
+}
+void AppendMoney(std::string& Line, Currency Amount) {
+  std::size_t Start = Line.size();
+  AppendMoneyText(Line, Amount);
+  QuoteTailIfNeeded(Line, Start);
+}
+void AppendDate(std::string& Line, TDateTime Date) {
+  std::size_t Start = Line.size();
+  AppendDateText(Line, Date);
+  QuoteTailIfNeeded(Line, Start);
+}
+
 std::string CategoryName(const TCatList& Cats, std::int32_t CatID) {
   const TCatRec* Cat = Cats.FindPtr(static_cast<std::int16_t>(CatID));
   return Cat ? Cat->Name : std::string();
@@ -32,7 +51,7 @@ void WriteTransactions(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendCsvPlain(Line, std::string_view(&R->SplitLetter, 1));
     Line += ',';
-    AppendDateText(Line, R->Date);
+    AppendDate(Line, R->Date);
     Line += ',';
     AppendCsvQuoted(Line, R->Reference);
     Line += ',';
@@ -52,7 +71,7 @@ void WriteTransactions(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     Line += QuotedKindName(R->Kind);
     Line += ',';
-    AppendMoneyText(Line, R->Amount);
+    AppendMoney(Line, R->Amount);
     Line += ',';
     AppendCsvQuoted(Line, R->Details);
     Line += R->Enabled ? ",\"Enabled\"\r\n" : ",\"Disabled\"\r\n";
@@ -75,7 +94,7 @@ void WriteMainAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     Line += QuotedKindName(R->Kind);
     Line += ',';
-    AppendMoneyText(Line, R->Total);
+    AppendMoney(Line, R->Total);
     Line += Eol;
     F.Write(Line);
   }
@@ -97,7 +116,7 @@ void WriteSubAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendInt(Line, R->MainActNo);
     Line += ',';
-    AppendMoneyText(Line, R->Total);
+    AppendMoney(Line, R->Total);
     Line += ',';
     AppendCsvQuoted(Line, R->Address);
     Line += ',';
@@ -132,9 +151,9 @@ void WriteGroups(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendCsvQuoted(Line, R->Name);
     Line += ',';
-    AppendMoneyText(Line, R->IncomeTotal);
+    AppendMoney(Line, R->IncomeTotal);
     Line += ',';
-    AppendMoneyText(Line, R->ExpenseTotal);
+    AppendMoney(Line, R->ExpenseTotal);
     Line += ',';
     AppendCsvQuoted(Line, R->Note);
     Line += Eol;
@@ -153,7 +172,7 @@ void WriteCategories(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     Line += QuotedKindName(R->Kind);
     Line += ',';
-    AppendMoneyText(Line, R->Total);
+    AppendMoney(Line, R->Total);
     Line += Eol;
     F.Write(Line);
   }
