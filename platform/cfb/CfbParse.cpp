@@ -145,7 +145,9 @@ Result FileImpl::parse(ValidationReport* report)
     const std::uint32_t numMiniFat = get32(h + 64);
     difatStart_ = get32(h + 68);
     const std::uint32_t numDifat = get32(h + 72);
-    if (numFat == 0 || numFat > fileSectors_) return Result::NotCompoundFile;
+    // One FAT sector covers perSector_ sectors; far more FAT than the file could use is a lie
+    // that would only make us allocate memory for nothing.
+    if (numFat == 0 || numFat > fileSectors_ || numFat > fileSectors_ / 8 + 128) return Result::NotCompoundFile;
 
     std::vector<std::uint8_t> used(fileSectors_, 0);
     std::vector<std::uint8_t> buf(ss_);
@@ -245,16 +247,24 @@ Result FileImpl::parse(ValidationReport* report)
         }
     }
 
+    // Table sectors another writer left unmarked must never be handed out for data.
+    bool tablesUnmarked = false;
+    for (std::uint32_t s : fatSectors_) tablesUnmarked |= fat_[s] != kFatSect;
+    for (std::uint32_t s : difatSectors_) tablesUnmarked |= fat_[s] != kDifSect;
+    if (tablesUnmarked && report) {
+        for (std::uint32_t s : fatSectors_)
+            if (fat_[s] != kFatSect) report->problems.push_back(fmt("FAT sector not marked in the FAT:", s));
+        for (std::uint32_t s : difatSectors_)
+            if (fat_[s] != kDifSect) report->problems.push_back(fmt("DIFAT sector not marked in the FAT:", s));
+    }
+    for (std::uint32_t s : fatSectors_) fat_[s] = kFatSect;
+    for (std::uint32_t s : difatSectors_) fat_[s] = kDifSect;
     freeCount_ = std::count(fat_.begin(), fat_.end(), kFreeSect);
     freeHint_ = 0;
     miniFreeHint_ = 0;
 
     if (report) {
         report->fileSectors = fileSectors_;
-        for (std::size_t i = 0; i < fatSectors_.size(); ++i)
-            if (fat_[fatSectors_[i]] != kFatSect) report->problems.push_back(fmt("FAT sector not marked in the FAT:", fatSectors_[i]));
-        for (std::uint32_t s : difatSectors_)
-            if (fat_[s] != kDifSect) report->problems.push_back(fmt("DIFAT sector not marked in the FAT:", s));
         if (numDifat != difatSectors_.size()) report->problems.push_back(fmt("DIFAT sector count in the header differs:", numDifat));
         if (numMiniFat != miniFatChain_.size()) report->problems.push_back(fmt("mini FAT sector count in the header differs:", numMiniFat));
         if (major_ == 3 && get32(h + 40) != 0) report->problems.push_back("directory sector count must be 0 in version 3");
@@ -281,6 +291,9 @@ Result FileImpl::parse(ValidationReport* report)
         }
         checkTrees(reached, *report);
     }
+    // No valid chain reaches a mini sector past the end of the mini stream, so those entries
+    // are free whatever the table says; new mini sectors then always extend the stream at its end.
+    for (std::uint64_t m = miniLimit; m < miniFat_.size(); ++m) miniFat_[m] = kFreeSect;
     return Result::Ok;
 }
 
