@@ -34,9 +34,14 @@ void TExportFile::SetError(int Err) {
 }
 
 void TExportFile::Flush() {
+  WriteOut(Buffer, Used);
+  Used = 0;
+}
+
+void TExportFile::WriteOut(const char* Data, std::size_t Size) {
   std::size_t Done = 0;
-  while (Done < Used && Fail == TExportFailure::None) {
-    ssize_t N = ::write(Fd, Buffer + Done, Used - Done);
+  while (Done < Size && Fail == TExportFailure::None) {
+    ssize_t N = ::write(Fd, Data + Done, Size - Done);
     if (N < 0) {
       if (errno == EINTR) continue;
       SetError(errno);
@@ -46,10 +51,15 @@ void TExportFile::Flush() {
       Done += static_cast<std::size_t>(N);
     }
   }
-  Used = 0;
 }
 
 void TExportFile::WriteLarge(std::string_view Text) {
+  // A large block goes to the file straight from the caller's memory.
+  if (Text.size() >= Capacity / 2) {
+    Flush();
+    WriteOut(Text.data(), Text.size());
+    return;
+  }
   while (!Text.empty()) {
     if (Used == Capacity) Flush();
     std::size_t Part = std::min(Text.size(), Capacity - Used);

@@ -20,8 +20,9 @@ class TExportFile {
 
   // Creates or truncates the file. False (with Failure() set) when it cannot be opened.
   bool Open(const std::string& FileName);
-  // Appends to the buffer; the buffer goes to the file whenever it fills. After a failure further
-  // writes are ignored, so a writer can check once at the end.
+  // Appends to the buffer; the buffer goes to the file whenever it fills, a large block straight
+  // from the caller's memory. After a failure further writes are ignored, so a writer can check
+  // once at the end.
   void Write(std::string_view Text) {
     if (Text.size() <= Capacity - Used) {
       Text.copy(Buffer + Used, Text.size());
@@ -47,6 +48,7 @@ class TExportFile {
   static constexpr std::size_t Capacity = 1 << 20;
   void WriteLarge(std::string_view Text);
   void Flush();
+  void WriteOut(const char* Data, std::size_t Size);
   void SetError(int Err);
   void CloseAndRemove();
 

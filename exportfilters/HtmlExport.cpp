@@ -60,7 +60,6 @@ void WriteRows(TExportFile& F, const TList& List, const std::vector<TCellColumn>
   for (int V = 0; V < List.VisibleCount; ++V) {
     const auto* R = List.ViewItems(V);
     if (!R) continue;
-    Line.clear();
     Line += "<tr>\r\n";
     if constexpr (std::is_same_v<std::decay_t<decltype(*R)>, TTransRec>) {
       if (BookColumn) {
@@ -72,14 +71,20 @@ void WriteRows(TExportFile& F, const TList& List, const std::vector<TCellColumn>
     for (const TCellColumn& C : Columns)
       AppendCell(Line, C.Prefix, C.Link >= 0 && C.Link < RowTextCount ? Text(*R, C.Link) : std::string());
     Line += "</tr>\r\n";
-    F.Write(Line);
+    if (Line.size() >= (1u << 20)) {  // rows go to the file in large blocks
+      F.Write(Line);
+      Line.clear();
+    }
   }
+  F.Write(Line);
+  Line.clear();
 }
 
 template <class TList, class TText>
 void WriteTable(TExportFile& F, const TGridInfo& Grid, const TList& List, bool BookColumn, std::string& Line,
                 TText Text) {
   std::vector<TCellColumn> Columns = WriteTableStart(F, Grid, BookColumn, Line);
+  Line.clear();
   WriteRows(F, List, Columns, Line, Text, BookColumn);
   F.Write("</table>\r\n");
 }
@@ -88,7 +93,7 @@ void WriteTable(TExportFile& F, const TGridInfo& Grid, const TList& List, bool B
 
 void WriteHtmlExport(TExportFile& File, const TQBInfo& Info, unsigned Choice) {
   std::string Line;
-  Line.reserve(2048);
+  Line.reserve((1u << 20) + 16384);
   Line = "<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
          "<title>Quimbel Books data - ";
   AppendHtmlText(Line, Info.BaseName);
@@ -99,7 +104,16 @@ void WriteHtmlExport(TExportFile& File, const TQBInfo& Info, unsigned Choice) {
 
   if (Choice & esTransactions) {
     const bool Balances = Info.SortedByDateAscending, Disabled = Info.IncludeDisabledInCalc;
+    TDateTime LastDate = -1e300;
+    std::string LastDateText;
     WriteTable(File, *Info.TransGrid, *Info.Trans, true, Line, [&](const TTransRec& R, int Link) -> std::string {
+      if (Link == 1) {  // rows come in date order mostly: format each date once
+        if (R.Date != LastDate) {
+          LastDate = R.Date;
+          LastDateText = R.ColumnText(1);
+        }
+        return LastDateText;
+      }
       if (Link <= 10) return R.ColumnText(Link);
       if (Link == 11) return Balances && (R.Enabled || Disabled) ? FormatMoney(R.Balance) : std::string();
       return R.BookName();

@@ -11,6 +11,14 @@ constexpr const char* Eol = "\r\n";
 // The separator line holds a single carriage return.
 constexpr const char* Separator = "\r\r\n";
 
+// Rows are gathered and handed to the file in large blocks.
+void EndRow(TExportFile& F, std::string& Line) {
+  if (Line.size() >= (1u << 20)) {
+    F.Write(Line);
+    Line.clear();
+  }
+}
+
 void AppendInt(std::string& Out, long long Value) { Out += std::to_string(Value); }
 
 // Money and dates are plain fields, but a decimal comma (or a month name with one) would split
@@ -44,7 +52,6 @@ void WriteTransactions(TExportFile& F, const TQBInfo& Info, std::string& Line) {
   for (int V = 0; V < List.VisibleCount; ++V) {
     const TTransRec* R = List.ViewItems(V);
     if (!R) continue;
-    Line.clear();
     AppendInt(Line, R->TransNo);
     Line += ',';
     AppendCsvQuoted(Line, R->Book ? std::string_view(R->Book->Name) : std::string_view());
@@ -75,8 +82,10 @@ void WriteTransactions(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendCsvQuoted(Line, R->Details);
     Line += R->Enabled ? ",\"Enabled\"\r\n" : ",\"Disabled\"\r\n";
-    F.Write(Line);
+    EndRow(F, Line);
   }
+  F.Write(Line);
+  Line.clear();
 }
 
 void WriteMainAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
@@ -85,7 +94,6 @@ void WriteMainAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
   for (int V = 0; V < List.VisibleCount; ++V) {
     const TMainActRec* R = List.ViewItems(V);
     if (!R) continue;
-    Line.clear();
     AppendInt(Line, R->ActNo);
     Line += ',';
     AppendCsvQuoted(Line, R->Name);
@@ -96,8 +104,10 @@ void WriteMainAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendMoney(Line, R->Total);
     Line += Eol;
-    F.Write(Line);
+    EndRow(F, Line);
   }
+  F.Write(Line);
+  Line.clear();
 }
 
 void WriteSubAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
@@ -107,7 +117,6 @@ void WriteSubAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
   for (int V = 0; V < List.VisibleCount; ++V) {
     const TSubActRec* R = List.ViewItems(V);
     if (!R) continue;
-    Line.clear();
     AppendInt(Line, R->ActNo);
     Line += ',';
     AppendCsvQuoted(Line, R->Name);
@@ -136,8 +145,10 @@ void WriteSubAccounts(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendCsvQuoted(Line, R->Notes);
     Line += Eol;
-    F.Write(Line);
+    EndRow(F, Line);
   }
+  F.Write(Line);
+  Line.clear();
 }
 
 void WriteGroups(TExportFile& F, const TQBInfo& Info, std::string& Line) {
@@ -146,7 +157,6 @@ void WriteGroups(TExportFile& F, const TQBInfo& Info, std::string& Line) {
   for (int V = 0; V < List.VisibleCount; ++V) {
     const TGroupRec* R = List.ViewItems(V);
     if (!R) continue;
-    Line.clear();
     AppendInt(Line, R->GroupNo);
     Line += ',';
     AppendCsvQuoted(Line, R->Name);
@@ -157,8 +167,10 @@ void WriteGroups(TExportFile& F, const TQBInfo& Info, std::string& Line) {
     Line += ',';
     AppendCsvQuoted(Line, R->Note);
     Line += Eol;
-    F.Write(Line);
+    EndRow(F, Line);
   }
+  F.Write(Line);
+  Line.clear();
 }
 
 void WriteCategories(TExportFile& F, const TQBInfo& Info, std::string& Line) {
@@ -167,22 +179,23 @@ void WriteCategories(TExportFile& F, const TQBInfo& Info, std::string& Line) {
   for (int V = 0; V < List.VisibleCount; ++V) {
     const TCatRec* R = List.ViewItems(V);
     if (!R) continue;
-    Line.clear();
     AppendCsvQuoted(Line, R->Name);
     Line += ',';
     Line += QuotedKindName(R->Kind);
     Line += ',';
     AppendMoney(Line, R->Total);
     Line += Eol;
-    F.Write(Line);
+    EndRow(F, Line);
   }
+  F.Write(Line);
+  Line.clear();
 }
 
 }  // namespace
 
 void WriteTextExport(TExportFile& File, const TQBInfo& Info, unsigned Choice) {
   std::string Line;
-  Line.reserve(512);
+  Line.reserve((1u << 20) + 4096);
   if (Choice & esTransactions) {
     WriteTransactions(File, Info, Line);
     File.Write(Separator);
