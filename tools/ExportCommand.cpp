@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 #include "BookLists.h"
 #include "CliPrompts.h"
@@ -55,7 +56,11 @@ int ExportCommand(int Argc, char** Argv, const TBookLoader& Load) {
   }
   if (Format != "text" && Format != "html") return Usage();
 
-  // Money and dates as the program shows them to this user.
+  // The book is never overwritten by its own export (the program's "Save As" refuses it too).
+  std::error_code Ec;
+  if (std::filesystem::equivalent(File, Out, Ec)) return Fail(Out, "Can't save a file as its self!");
+
+    // Money and dates as the program shows them to this user.
   InitMoneyFormat(ReadRegionalSettings());
 
   TBookLists L;
