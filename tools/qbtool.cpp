@@ -17,6 +17,7 @@
 #include "BookJson.h"
 #include "CliPrompts.h"
 #include "ExampleBook.h"
+#include "ExportCommand.h"
 #include "FileManager.h"
 #include "Helpers.h"
 #include "LoadSequence.h"
@@ -229,9 +230,27 @@ int Example(const TArgs& A) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
+  if (Argc >= 2 && std::string(Argv[1]) == "export") {
+    try {
+      return ExportCommand(Argc, Argv, [](const std::string& File, const std::string& Password, bool PasswordGiven,
+                                          TBookLists& L, TCliPrompts& P, TFileManager& FM) {
+        TArgs A;
+        A.File = File;
+        A.Password = Password;
+        A.PasswordGiven = PasswordGiven;
+        int Version = 0;
+        if (int E = Probe(File, Version)) return E;
+        if (Version == 1) return Fail(File, "a version-1 file; open it in Quimbel Books to convert it");
+        return LoadReadOnly(A, L, P, FM);
+      });
+    } catch (const std::exception& E) {
+      return Fail(Argc > 2 ? Argv[2] : "export", std::string("unexpected error: ") + E.what());
+    }
+  }
   TArgs A;
   if (!Parse(Argc, Argv, A)) {
     std::fputs(Usage, stderr);
+    std::fputs(ExportUsage, stderr);
     return 64;
   }
   try {

@@ -1,0 +1,4 @@
+#include "TextExOptions.h"
+
+const std::array<const char*, TTextExOptions::SectionCount> TTextExOptions::SectionCaptions = {
+    "Transactions", "Main Accounts", "Sub Accounts", "Groups", "Categories"};
