@@ -91,6 +91,7 @@ class Grid3Test : public QObject {
   void doubleClickWhileClearedDoesNothing();
   void scrollByPastEitherEndDoesNotMove();
   void wheelStopsAtTheEnds();
+  void eachSetKeepsItsScrollPosition();
   void scrolledRowsMatchAFreshDrawing();
   void rowEventsUseAbsoluteRows();
   void lockedGridIgnoresRows();
@@ -433,6 +434,23 @@ void Grid3Test::wheelStopsAtTheEnds() {
   QCOMPARE(f.grid.FirstRow(), 6);
   wheel(-100);
   QCOMPARE(f.grid.FirstRow(), 100 - f.grid.VisibleRows());
+}
+
+void Grid3Test::eachSetKeepsItsScrollPosition() {
+  Fixture f(100);
+  QVERIFY(f.grid.ScrollBy(40));
+  TGridInfo groups;
+  LoadDefaultGridInfo(3, groups);
+  f.grid.SetGridInfo(&groups);  // another tab with few rows
+  f.grid.SetRowCount(5);
+  QCOMPARE(f.grid.FirstRow(), 0);
+  QCOMPARE(f.info.ScrollBarPos, 40);
+  f.grid.SetGridInfo(&f.info);  // back: the old position returns once the rows are known
+  f.grid.SetRowCount(100);
+  QCOMPARE(f.grid.FirstRow(), 40);
+  f.grid.SetRowCount(20);  // fewer rows: the position follows the end
+  QCOMPARE(f.grid.FirstRow(), 20 - f.grid.VisibleRows());
+  QCOMPARE(f.info.ScrollBarPos, f.grid.FirstRow());
 }
 
 void Grid3Test::scrolledRowsMatchAFreshDrawing() {

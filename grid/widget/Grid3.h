@@ -174,7 +174,7 @@ class TGrid3 : public TG3BtnScrollControl {
   bool lowColour_ = false;
   QColor background_, lineShade_, transferColour_;
 
-  int rowCount_ = 0, firstRow_ = 0, firstCol_ = 0, visibleRows_ = 0;
+  int rowCount_ = 0, firstRow_ = 0, firstCol_ = 0, visibleRows_ = 0, pendingFirstRow_ = -1;
   bool locked_ = false, blank_ = false, noData_ = false, enabled_ = true;
 
   QImage titleBuffer_;

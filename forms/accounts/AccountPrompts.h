@@ -1,0 +1,28 @@
+#pragma once
+// What the account, category and group editors need from outside: message boxes and the file
+// password gate. The program installs Qt dialogs and the real gate; tests install a script.
+#include <functional>
+#include <string>
+
+#include "Messenger.h"
+
+enum class TAskResult { Yes, No, Cancel };
+
+// A messenger (message with an OK button, used by the list checks of core/) that can also ask.
+class TAccountPrompts : public TMessenger {
+ public:
+  void Inform(const std::string& Text) { ShowMessage(TMsgKind::Information, Text); }
+  // Confirmation with Yes and No, plus Cancel when WithCancel.
+  virtual TAskResult Confirm(const std::string& Text, bool WithCancel) = 0;
+};
+
+// Operations of the file password gate.
+enum TPasswordOp : int { poDeleting = 0, poAdding = 1, poEditing = 2 };
+
+// The prompts in force; by default message boxes (AccountPromptsQt.cpp).
+TAccountPrompts& AccountPrompts();
+void SetAccountPrompts(TAccountPrompts* Prompts);  // nullptr restores the message boxes
+
+// The password gate in force; passes everything until the program installs its own.
+bool AccountPasswordCheck(int Op);
+void SetAccountPasswordGate(std::function<bool(int Op)> Gate);

@@ -1,0 +1,39 @@
+#include <QApplication>
+#include <QMessageBox>
+
+#include "AccountPrompts.h"
+
+namespace {
+
+class TBoxPrompts : public TAccountPrompts {
+ public:
+  void ShowMessage(TMsgKind Kind, const std::string& Text) override {
+    QMessageBox Box(Kind == TMsgKind::Warning ? QMessageBox::Warning
+                    : Kind == TMsgKind::Error ? QMessageBox::Critical
+                                              : QMessageBox::Information,
+                    QApplication::applicationDisplayName(), QString::fromStdString(Text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    Box.exec();
+  }
+  TAskResult Confirm(const std::string& Text, bool WithCancel) override {
+    QMessageBox::StandardButtons Buttons = QMessageBox::Yes | QMessageBox::No;
+    if (WithCancel) Buttons |= QMessageBox::Cancel;
+    auto R = QMessageBox::question(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                                   QString::fromStdString(Text), Buttons);
+    if (R == QMessageBox::Yes) return TAskResult::Yes;
+    if (R == QMessageBox::No) return TAskResult::No;
+    return TAskResult::Cancel;
+  }
+};
+
+TBoxPrompts BoxPrompts;
+TAccountPrompts* Current = nullptr;
+std::function<bool(int)> Gate;
+
+}  // namespace
+
+TAccountPrompts& AccountPrompts() { return Current ? *Current : BoxPrompts; }
+void SetAccountPrompts(TAccountPrompts* Prompts) { Current = Prompts; }
+
+bool AccountPasswordCheck(int Op) { return Gate ? Gate(Op) : true; }
+void SetAccountPasswordGate(std::function<bool(int Op)> NewGate) { Gate = std::move(NewGate); }
