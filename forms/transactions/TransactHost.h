@@ -69,6 +69,9 @@ struct TTransactHost {
                      std::function<bool(const QString&)> Check)>
       InputName;
 
+  // The book dialog (unset: TNewEditBookForm); true on OK with the details (name trimmed).
+  std::function<bool(QWidget* Parent, bool New, TBookDetails& Details, int BookCount)> BookDialog;
+
   bool Password(int Op) const;
   int Worksheet() const { return ShowingWorksheet ? ShowingWorksheet() : -1; }
 };

@@ -72,6 +72,14 @@ int ForcedKind(const TMainActList& Mains);
 
 // ---------------------------------------------------------------- books
 
+// What the book dialog edits.
+struct TBookDetails {
+  std::string Name;
+  TColor Colour = 0;
+  TDateTime Date = 0;   // starting date: the opening balance's date
+  Currency Balance = 0; // opening balance, may be negative
+};
+
 // Default colour of a new book when Count books already exist (0x00BBGGRR).
 TColor DefaultBookColour(int Count);
 
