@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QScreen>
 #endif
 
 bool IsArialCompatibleFamily(const std::string& ResolvedFamily) {
@@ -24,4 +25,12 @@ bool ArialFontAvailable() {
   font.setStyleHint(QFont::SansSerif);
   return IsArialCompatibleFamily(QFontInfo(font).family().toStdString());
 #endif
+}
+
+int PrimaryScreenWidth() {
+#ifndef QB_NO_GUI
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (QScreen* screen = QGuiApplication::primaryScreen()) return screen->geometry().width();
+#endif
+  return 1024;
 }

@@ -50,7 +50,7 @@ TOptionsManager::TOptionsManager(TOptionsEnvironment Env) : env_(std::move(Env))
     RegisterFileType(InstDir);
 }
 
-int TOptionsManager::ScreenWidth() const { return env_.ScreenWidth ? env_.ScreenWidth() : 1024; }
+int TOptionsManager::ScreenWidth() const { return env_.ScreenWidth ? env_.ScreenWidth() : PrimaryScreenWidth(); }
 
 TMessenger& TOptionsManager::Messenger() const { return env_.Messenger ? *env_.Messenger : AppMessenger(); }
 

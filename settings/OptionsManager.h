@@ -29,7 +29,7 @@ extern const char* const OptionValueNames[OptionCount];
 struct TOptionsEnvironment {
   std::string InstDir;          // empty: FindInstDir()
   std::string UserDataDir;      // where the options files go; empty: UserDataDir()
-  std::function<int()> ScreenWidth;            // width of the screen in pixels; unset: 1024
+  std::function<int()> ScreenWidth;            // width of the screen in pixels; unset: the primary screen's
   std::function<void()> RegisterFileType;      // unset: the desktop registration of *.qbk
   std::function<bool()> FontAvailable;         // unset: ArialFontAvailable()
   // Shows the font warning; returns whether "Don't display this message again" was ticked.
@@ -52,6 +52,7 @@ class TOptionsManager {
   int CurrentSet = 0;
   std::string InstDir;
   bool OptionsError = false;
+  std::string LastFile;  // the last used book, kept here by the welcome screen
 
   bool GetOption(int Index);
   void SetOption(int Index, bool Value);

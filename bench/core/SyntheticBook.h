@@ -15,9 +15,11 @@ struct TBookSize {
   int Groups = 50;
   int Categories = 20;
   int Books = 5;
-  // True: transactions were entered day by day (the file order is nearly chronological, a few
-  // are back-dated), as in a book kept over years. False: dates in random file order, so that
-  // every walk in date order jumps around memory (the worst case).
+  // True: the file order is nearly chronological (a few transactions back-dated), as in a book
+  // kept day by day; a book file is also rewritten in master (date) order whenever a changed
+  // stream is compacted on closing. Records are then created roughly in date order and a walk
+  // in date order reads memory in order. False: dates in random file order, so that every walk
+  // in date order jumps around memory (the worst case).
   bool EntryOrder = false;
 };
 

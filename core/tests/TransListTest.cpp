@@ -258,6 +258,11 @@ TEST_F(CashBook, ListQueries) {
   L.Trans.VisibleDateRange(From, To);
   EXPECT_EQ(From, D0);
   EXPECT_EQ(To, D2);
+  ByNo(1).FindMatch = ByNo(2).FindMatch = false;
+  RecalcAll(L);
+  EXPECT_EQ(L.Trans.ViewItems(0), &ByNo(3));
+  EXPECT_EQ(L.Trans.ViewItems(4), &ByNo(7));
+  EXPECT_EQ(L.Trans.ViewItems(5), nullptr);
   for (auto* R : L.Trans.MasterList()) R->FindMatch = false;
   RecalcAll(L);
   EXPECT_FALSE(L.Trans.AnyVisibleNormal());
@@ -342,4 +347,26 @@ TEST(ResolveLinks, DanglingNumbersRaiseTheOwningListsException) {
     }
     ++Which;
   }
+}
+
+TEST(ResolveLinks, NumbersFarApart) {
+  BookFixture F;
+  F.AddBook(0, "Bank");
+  F.AddBook(30000, "Far");
+  F.AddMain(100, "Low", 1, 0);
+  F.AddMain(2000000000, "High", 2, 6);
+  F.AddSub(100, 1, "a", 1);
+  F.AddSub(2000000000, 1000000, "b", 2);
+  F.AddGroup(0, "G");
+  F.AddGroup(32000, "Far group");
+  TTransRec* Low = F.AddTrans({1, '0', tkIncome, 1, 0, "", 100, 1, 0, 5});
+  TTransRec* High = F.AddTrans({2, '0', tkExpense, 1, 30000, "", 2000000000, 1000000, 32000, 7});
+  ResolveLinks(F.L);
+  EXPECT_EQ(Low->MainAct->Name, "Low");
+  EXPECT_EQ(High->MainAct->Name, "High");
+  EXPECT_EQ(High->SubAct->Name, "b");
+  EXPECT_EQ(High->Group->Name, "Far group");
+  EXPECT_EQ(High->Book->Name, "Far");
+  F.AddTrans({3, '0', tkIncome, 1, 0, "", 2000000001, 1, 0, 1});
+  EXPECT_THROW(ResolveLinks(F.L), EMainActDBException);
 }

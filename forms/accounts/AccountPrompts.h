@@ -5,6 +5,8 @@
 #include <string>
 
 #include "Messenger.h"
+#include "PasswordGate.h"  // TPasswordOp, CheckPassword
+#include "Prompts.h"
 
 enum class TAskResult { Yes, No, Cancel };
 
@@ -16,13 +18,21 @@ class TAccountPrompts : public TMessenger {
   virtual TAskResult Confirm(const std::string& Text, bool WithCancel) = 0;
 };
 
-// Operations of the file password gate.
-enum TPasswordOp : int { poDeleting = 0, poAdding = 1, poEditing = 2 };
+// Forwards to the file manager's prompts (the program's message dialogs, or a test script).
+class TPromptsAdapter : public TAccountPrompts {
+ public:
+  explicit TPromptsAdapter(TPrompts& P) : P(P) {}
+  void ShowMessage(TMsgKind Kind, const std::string& Text) override { P.ShowMessage(Kind, Text); }
+  TAskResult Confirm(const std::string& Text, bool WithCancel) override;
+
+ private:
+  TPrompts& P;
+};
 
 // The prompts in force; by default message boxes (AccountPromptsQt.cpp).
 TAccountPrompts& AccountPrompts();
 void SetAccountPrompts(TAccountPrompts* Prompts);  // nullptr restores the message boxes
 
-// The password gate in force; passes everything until the program installs its own.
+// The password gate in force: the program's CheckPassword unless replaced (tests).
 bool AccountPasswordCheck(int Op);
 void SetAccountPasswordGate(std::function<bool(int Op)> Gate);

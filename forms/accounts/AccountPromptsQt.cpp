@@ -35,5 +35,10 @@ std::function<bool(int)> Gate;
 TAccountPrompts& AccountPrompts() { return Current ? *Current : BoxPrompts; }
 void SetAccountPrompts(TAccountPrompts* Prompts) { Current = Prompts; }
 
-bool AccountPasswordCheck(int Op) { return Gate ? Gate(Op) : true; }
+bool AccountPasswordCheck(int Op) { return Gate ? Gate(Op) : CheckPassword(Op); }
 void SetAccountPasswordGate(std::function<bool(int Op)> NewGate) { Gate = std::move(NewGate); }
+
+TAskResult TPromptsAdapter::Confirm(const std::string& Text, bool WithCancel) {
+  TMsgButton B = P.Ask(TMsgKind::Confirmation, Text, mbYes | mbNo | (WithCancel ? mbCancel : mbNone));
+  return B == mbYes ? TAskResult::Yes : B == mbNo ? TAskResult::No : TAskResult::Cancel;
+}

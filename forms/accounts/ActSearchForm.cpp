@@ -7,11 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "AccountRules.h"
+#include "CentreOnWorkArea.h"
 #include "DialogHelpers.h"
+#include "Keybd.h"
+#include "NumPad.h"
+#include "NumberBox.h"
 #include "SelectBoxes.h"
 
 bool FoundIsMain = true;
@@ -51,7 +54,7 @@ TActSearchForm::TActSearchForm(TBookLists& Lists, QWidget* Parent) : QDialog(Par
   StyleKindToggle(TypeBtn1, 1);
   StyleKindToggle(ToggleSwitch4, 2);
 
-  SearchSrc = new QLineEdit(this);
+  SearchSrc = new TNumberBox(this, bsText);
   SelectBox = new TActBox(this);
   SelectBox->SetSelectAllBtnWidth(0);
   SelectBox->SetNumberCaption("No.");
@@ -77,7 +80,8 @@ TActSearchForm::TActSearchForm(TBookLists& Lists, QWidget* Parent) : QDialog(Par
   Left->addStretch();
   auto* Right = new QVBoxLayout;
   Right->addWidget(new QLabel("Items Found:", this));
-  Right->addWidget(SelectBox, 1);
+  Right->addWidget(SelectBox);
+  Right->addStretch();
   auto* Buttons = new QHBoxLayout;
   Buttons->addStretch();
   for (QPushButton* B : {DispBtn, ResetBtn, CloseBtn, HelpBtn}) Buttons->addWidget(B);
@@ -99,6 +103,12 @@ TActSearchForm::TActSearchForm(TBookLists& Lists, QWidget* Parent) : QDialog(Par
   connect(SearchForBtn1, &QPushButton::clicked, this, [this] { SearchForClicked(false); });
   connect(ToggleSwitch6, &QPushButton::clicked, this, [this] { SearchForClicked(true); });
   connect(SearchSrc, &QLineEdit::textChanged, this, [this] { Refill(); });
+  connect(SearchSrc, &TEditBtn::BtnClick, this, [this] {
+    if (ToggleSwitch6->isChecked())
+      ShowNumPad(SearchSrc, TPopupPlace::Below);
+    else
+      ShowKeyboard(SearchSrc, TPopupPlace::Below);
+  });
   connect(DispBtn, &QPushButton::clicked, this, [this] { Display(); });
   connect(ResetBtn, &QPushButton::clicked, this, [this] { Reset(); });
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -109,11 +119,8 @@ TActSearchForm::TActSearchForm(TBookLists& Lists, QWidget* Parent) : QDialog(Par
 }
 
 void TActSearchForm::SetNumberMode(bool Numbers) {
-  SearchSrc->setAlignment(Numbers ? Qt::AlignRight : Qt::AlignLeft);
-  if (Numbers)
-    SearchSrc->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), SearchSrc));
-  else
-    SearchSrc->setValidator(nullptr);
+  SearchSrc->SetBoxState(Numbers ? bsNumber : bsText);
+  SearchSrc->SetAlignment(Numbers ? Qt::AlignRight : Qt::AlignLeft);
 }
 
 void TActSearchForm::SetDefaults(bool SubAccounts) {
@@ -127,11 +134,11 @@ void TActSearchForm::SetDefaults(bool SubAccounts) {
     SearchSrc->clear();  // refills
   else
     Refill();
-  SelectBox->SizeToRows();
+  SelectBox->SizeToRows(12);
 }
 
 void TActSearchForm::Prepare(bool SubAccounts) {
-  CentreOnScreenArea(this);
+  CentreOnWorkArea(this);
   SetDefaults(SubAccounts);
 }
 

@@ -6,7 +6,7 @@
 
 class QButtonGroup;
 class QLabel;
-class QLineEdit;
+class TNumberBox;
 class QPushButton;
 class TActBox;
 
@@ -34,7 +34,7 @@ class TActSearchForm : public QDialog {
   QPushButton* ToggleSwitch4;  // "&Expense Account"
   QPushButton* SearchForBtn1;  // "Account &Name"
   QPushButton* ToggleSwitch6;  // "Account &Number"
-  QLineEdit* SearchSrc;
+  TNumberBox* SearchSrc;  // a text box, or a whole-number box while numbers are searched
   TActBox* SelectBox;
   QPushButton* DispBtn;
   QPushButton* ResetBtn;

@@ -11,6 +11,7 @@
 
 #include "AccountPrompts.h"
 #include "AccountRules.h"
+#include "CentreOnWorkArea.h"
 #include "DialogHelpers.h"
 #include "FixedText.h"
 #include "NewEditCat.h"
@@ -132,7 +133,7 @@ void TCatForm::Prepare(int Row) {
   const TCatRec* Rec = Row >= 0 ? L.Cats.ViewItems(Row) : nullptr;
   ShowKind(Rec ? Rec->Kind : 1);
   if (Rec) SelectName(Rec->Name);
-  CentreOnScreenArea(this);
+  CentreOnWorkArea(this);
 }
 
 void TCatForm::ShowKind(int Kind) {

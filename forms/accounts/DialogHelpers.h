@@ -7,8 +7,6 @@
 class QWidget;
 class QPushButton;
 
-// Centres a dialog on the screen area not covered by panels, without resizing it.
-void CentreOnScreenArea(QWidget* W);
 // Colours of the kinds: income lime with black text, expense red with white text.
 QColor KindColour(int Kind);
 QColor KindTextColour(int Kind);

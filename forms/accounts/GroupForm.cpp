@@ -6,6 +6,7 @@
 
 #include "AccountPrompts.h"
 #include "AccountRules.h"
+#include "CentreOnWorkArea.h"
 #include "DialogHelpers.h"
 #include "SelectBoxes.h"
 #include "TextInputForm.h"
@@ -66,7 +67,7 @@ void TGroup::Prepare(int Row) {
   else
     SelectBox->SetHighlightedIndex(SelectBox->ItemCount() > 0 ? 0 : -1);
   SelectionChanged();
-  CentreOnScreenArea(this);
+  CentreOnWorkArea(this);
 }
 
 void TGroup::SelectRecord(const TGroupRec* Rec) {

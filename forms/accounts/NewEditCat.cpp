@@ -11,6 +11,7 @@
 
 #include "AccountPrompts.h"
 #include "AccountRules.h"
+#include "CentreOnWorkArea.h"
 #include "DialogHelpers.h"
 #include "FixedText.h"
 
@@ -69,7 +70,7 @@ void TNewEditCat::Prepare(const std::string& Name, int ReportClass, bool Income,
     if (QAbstractButton* B = Group->button(ReportClass)) B->setChecked(true);
   NameEdit->setText(Q(Name));
   adjustSize();
-  CentreOnScreenArea(this);
+  CentreOnWorkArea(this);
 }
 
 QAbstractButton* TNewEditCat::ClassButton(int ReportClass) const {

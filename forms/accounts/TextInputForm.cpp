@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "AccountPrompts.h"
+#include "CentreOnWorkArea.h"
 #include "DialogHelpers.h"
 #include "FixedText.h"
 
@@ -40,7 +41,7 @@ void TTextInputForm::Prepare(const std::string& Caption, const std::string& Labe
   Edit1->setText(Q(Text));
   TextChanged();
   adjustSize();
-  CentreOnScreenArea(this);
+  CentreOnWorkArea(this);
 }
 
 void TTextInputForm::TextChanged() {

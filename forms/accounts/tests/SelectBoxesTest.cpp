@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "ActSearchForm.h"
+#include "NumberBox.h"
 #include "AccountsTestSupport.h"
 #include "SelectBoxes.h"
 
