@@ -8,6 +8,7 @@
 
 #include "BookLists.h"
 #include "FileManager.h"
+#include "Helpers.h"
 #include "MoneyFormat.h"
 #include "ScriptedPrompts.h"
 #include "TransactHost.h"
