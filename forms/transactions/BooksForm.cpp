@@ -130,6 +130,9 @@ TBooksForm::TBooksForm(TTransactHost& Host, QWidget* Parent) : QDialog(Parent), 
   connect(DownBtn, &QToolButton::clicked, this, [this] { DownClick(); });
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(HelpBtn, &QPushButton::clicked, this, [this] {
+    if (H.ShowHelp) H.ShowHelp(2000);
+  });
   connect(BookListView, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
   connect(BookListView, &QTreeWidget::itemDoubleClicked, this, [this] { EditClick(); });
 }

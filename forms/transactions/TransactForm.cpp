@@ -276,6 +276,9 @@ void TTransact::ConnectControls() {
   connect(ForwardBtn, &QToolButton::clicked, this, [this] { ForwardClick(); });
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKClick(); });
   connect(CancelBtn, &QPushButton::clicked, this, [this] { reject(); });
+  connect(HelpBtn, &QPushButton::clicked, this, [this] {
+    if (H.ShowHelp) H.ShowHelp(5000);
+  });
   connect(NewSubBtn, &QPushButton::clicked, this, [this] { NewSubClick(); });
   connect(NewGrpBtn, &QPushButton::clicked, this, [this] { NewGrpClick(); });
   connect(TabControl, &QTabBar::currentChanged, this, [this](int I) { TabChanged(I); });

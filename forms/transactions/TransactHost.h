@@ -59,6 +59,9 @@ struct TTransactHost {
   // The main window's colour dialog; true when a colour was chosen.
   std::function<bool(QWidget* Parent, TColor& Colour)> ChooseColour;
 
+  // The help topic of a form ("&Help").
+  std::function<void(int Topic)> ShowHelp;
+
   // ---- the small dialogs (unset: the real ones)
   // Kind choice: 0 income, 1 expense, -1 cancelled.
   std::function<int(QWidget* Parent)> ChooseKind;

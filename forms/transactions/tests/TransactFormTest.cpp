@@ -64,6 +64,8 @@ class TransactFormTest : public QObject {
   void deleteNeedsBothConfirmations();
   void newSubAccountAndGroupFromTheForm();
   void onlyOneKindOfAccounts();
+  void selectionMessageViewRowsAndUnlock();
+  void emptyBookSaysThereAreNoTransactions();
 };
 
 void TransactFormTest::plainAndTenPartSplitSavedAndReloaded() {
@@ -363,6 +365,12 @@ void TransactFormTest::deleteNeedsBothConfirmations() {
   Enter(B, tkIncome, 100, 1, Day(1), 10);
   Enter(B, tkIncome, 100, 2, Day(2), 20);
   Enter(B, tkExpense, 200, 1, Day(3), 5);
+  // The transaction worksheet is showing with its first three rows (opening balance, 1, 2)
+  // scrolled off the top.
+  std::vector<int> RowsDeleted;
+  B.Host->ShowingWorksheet = [] { return int(wsTransactions); };
+  B.Host->TransTopRow = [] { return 3; };
+  B.Host->TransRowsDeleted = [&](int Deleted, int Above) { RowsDeleted = {Deleted, Above}; };
   TTransact F(*B.Host);
   QVERIFY(F.Begin(tmEditMaster, B.L->Trans.IndexOf(Find(*B.L, 2))));
   // No at the question; Yes but no Ctrl+click; the password refused.
@@ -391,6 +399,7 @@ void TransactFormTest::deleteNeedsBothConfirmations() {
   QCOMPARE(F.TransNoPanel->text(), QString("3"));
   F.reject();
   QVERIFY(F.Finish());
+  QCOMPARE(RowsDeleted, (std::vector<int>{2, 2}));
   QCOMPARE(B.L->MainActs.FindByNo(100)->Total, Money(0));
   QCOMPARE(B.L->MainActs.FindByNo(200)->Total, Money(5));
   QCOMPARE(B.L->Trans.IncomeTotal, Money(0));
@@ -457,6 +466,57 @@ void TransactFormTest::onlyOneKindOfAccounts() {
   TTransact G(*B.Host);
   B.Kinds = {-1};
   QVERIFY(!G.Begin(tmNew, -1));
+}
+
+void TransactFormTest::selectionMessageViewRowsAndUnlock() {
+  TTestBook B;
+  B.StandardAccounts();
+  Enter(B, tkIncome, 100, 1, Day(1), 1);
+  GroupSelActive = true;
+  B.Prompts.ClearShown();
+  Enter(B, tkExpense, 200, 1, Day(2), 2);
+  GroupSelActive = false;
+  QVERIFY(B.Prompts.Saw("New Record(s) you have entered might not be visible because there is a Selection on."));
+  RecalcAll(*B.L);
+
+  // Opened at a worksheet row: the row's record, locked; Unlock needs the Editing password.
+  const TTransRec* Second = Find(*B.L, 2);
+  QVERIFY(Second->ViewIndex >= 0);
+  TTransact F(*B.Host);
+  QVERIFY(F.Begin(tmEditViewRow, Second->ViewIndex));
+  QCOMPARE(F.TransNoPanel->text(), QString("2"));
+  QCOMPARE(F.windowTitle(), QString("Transactions"));
+  QVERIFY(F.Locked());
+  QVERIFY(!F.DetailArea->isEnabled() && !F.SplitBtn->isEnabled());
+  B.PasswordOk = false;
+  F.EditClick();
+  QVERIFY(F.Locked());
+  B.PasswordOk = true;
+  F.EditClick();
+  QVERIFY(!F.Locked());
+  QVERIFY(F.DetailArea->isEnabled() && F.SplitBtn->isEnabled() && !F.EditBtn->isEnabled());
+  // The Adding password guards New.
+  B.PasswordOk = false;
+  F.NewClick();
+  QCOMPARE(F.Mode(), int(tmEditViewRow));
+  F.reject();
+  QVERIFY(!F.Finish());
+}
+
+void TransactFormTest::emptyBookSaysThereAreNoTransactions() {
+  TTestBook B;
+  B.StandardAccounts();
+  TTransact F(*B.Host);
+  QVERIFY(F.Begin(tmEditMaster, 0));
+  QVERIFY(F.Locked());
+  QVERIFY(!F.DeleteBtn->isEnabled() && !F.FindBtn->isEnabled() && !F.BackBtn->isEnabled());
+  F.show();
+  QTRY_VERIFY(B.Prompts.Saw("There are no Transactions.  Click the 'New' button to create some."));
+  F.NewClick();
+  QCOMPARE(F.Mode(), int(tmNew));
+  QVERIFY(!F.Locked());
+  QCOMPARE(F.DateEditBtn->date(), QDate::currentDate());  // no transactions yet: today
+  F.reject();
 }
 
 QTEST_MAIN(TransactFormTest)
