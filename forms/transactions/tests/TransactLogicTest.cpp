@@ -47,13 +47,13 @@ struct TBook {
 
 }  // namespace
 
-TEST(SplitLetters, SinglePartIsPlainOthersFromA) {
+TEST(TransactSplitLetters, SinglePartIsPlainOthersFromA) {
   EXPECT_EQ(SplitLetterFor(0, 1), '0');
   EXPECT_EQ(SplitLetterFor(0, 2), 'A');
   EXPECT_EQ(SplitLetterFor(9, 10), 'J');
 }
 
-TEST(Stepping, PassesOverOpeningBalancesTransfersAndOtherParts) {
+TEST(TransactStepping, PassesOverOpeningBalancesTransfersAndOtherParts) {
   TBook B;
   B.Add(tkOpenBal, 0);                 // 0
   B.Add(tkIncome, 1);                  // 1
@@ -77,7 +77,7 @@ TEST(Stepping, PassesOverOpeningBalancesTransfersAndOtherParts) {
   EXPECT_FALSE(HasOtherTransaction(T, 7, true));
 }
 
-TEST(Stepping, PositionAfterDeleteCountsTheRemovedParts) {
+TEST(TransactStepping, PositionAfterDeleteCountsTheRemovedParts) {
   TBook B;
   B.Add(tkOpenBal, 0);             // 0
   B.Add(tkIncome, 1);              // 1
@@ -94,7 +94,7 @@ TEST(Stepping, PositionAfterDeleteCountsTheRemovedParts) {
   EXPECT_EQ(PositionAfterDelete(C.L.Trans, 1), -1);
 }
 
-TEST(Validation, ChecksInOrderAndDateAsWholeDay) {
+TEST(TransactValidation, ChecksInOrderAndDateAsWholeDay) {
   TBook B;
   B.Add(tkOpenBal, 0, 0, '0', 45000);
   TTransRec P;
@@ -118,13 +118,13 @@ TEST(Validation, ChecksInOrderAndDateAsWholeDay) {
   EXPECT_NE(PartCheckMessage(pcDate, 45000).find("'" + FormatDate(45000) + "'"), std::string::npos);
 }
 
-TEST(Books, DefaultColoursWrapAfterTen) {
+TEST(BookRules, DefaultColoursWrapAfterTen) {
   EXPECT_EQ(DefaultBookColour(0), RGBColour(0, 128, 0));
   EXPECT_EQ(DefaultBookColour(9), RGBColour(231, 1, 133));
   EXPECT_EQ(DefaultBookColour(10), DefaultBookColour(0));
 }
 
-TEST(Books, UseCheckedInOrder) {
+TEST(BookRules, UseCheckedInOrder) {
   TBook B;
   B.Add(tkOpenBal, 0, 0);
   B.Add(tkOpenBal, 1, 1);
