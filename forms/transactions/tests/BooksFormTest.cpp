@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "BooksForm.h"
@@ -51,6 +52,7 @@ class BooksFormTest : public QObject {
   void deleteRefusalsAndConfirmations();
   void reorderIsWrittenOnClosing();
   void bookDialogFields();
+  void deletingTheLastBook();
 };
 
 void BooksFormTest::newBookWithNegativeOpeningBalance() {
@@ -247,6 +249,25 @@ void BooksFormTest::bookDialogFields() {
   TNewEditBookForm E(false, Details("Bank", 1, EncodeDate(2024, 1, 1), 0x00FF00), 3, {});
   QCOMPARE(E.windowTitle(), QString("Edit Book"));
   QCOMPARE(E.Colour(), TColor(0x00FF00));
+}
+
+void BooksFormTest::deletingTheLastBook() {
+  TTestBook B;
+  B.StandardAccounts();
+  B.AddRaw(tkIncome, 1, EncodeDate(2024, 3, 1), Money(10), 0, 100, 1);
+  TBooksForm F(*B.Host);
+  F.Prepare(5);  // not a book: the first is selected
+  QCOMPARE(F.SelectedRow(), 0);
+  B.Prompts.Answers = {mbYes, mbYes};
+  F.DeleteClick();
+  QCOMPARE(B.L->Books.Count(), 0);
+  QCOMPARE(B.L->Trans.Count(), 0);
+  QCOMPARE(F.BookListView->topLevelItemCount(), 0);
+  QVERIFY(!F.EditBtn->isEnabled() && !F.DeleteBtn->isEnabled() && !F.UpBtn->isEnabled() && !F.DownBtn->isEnabled());
+  QVERIFY(F.Finish());
+  B.Reopen();
+  QCOMPARE(B.L->Books.Count(), 0);
+  QCOMPARE(B.L->Trans.Count(), 0);
 }
 
 QTEST_MAIN(BooksFormTest)
