@@ -131,11 +131,15 @@ int RenumberMainAccount(TBookLists& L, int MainIndex, std::int32_t NewNo) {
   return Changed;
 }
 
-void DeleteMainAccount(TBookLists& L, int MainIndex) {
+void DeleteMainAccount(TBookLists& L, int MainIndex, TDeletedRows* Deleted) {
   const std::int32_t No = L.MainActs.Items(MainIndex).ActNo;
-  for (int I = L.SubActs.Count() - 1; I >= 0; --I)
-    if (L.SubActs.Items(I).MainActNo == No) L.SubActs.Delete(I);
+  for (int I = L.SubActs.Count() - 1; I >= 0; --I) {
+    if (L.SubActs.Items(I).MainActNo != No) continue;
+    if (Deleted) Deleted->SubActs.push_back(L.SubActs.Items(I).ViewIndex);
+    L.SubActs.Delete(I);
+  }
   L.SubActs.Recount();
+  if (Deleted) Deleted->MainActs.push_back(L.MainActs.Items(MainIndex).ViewIndex);
   L.MainActs.Delete(MainIndex);
   L.MainActs.Recount();
 }

@@ -4,6 +4,7 @@
 // the one the dialog shows; an empty text means the check passed.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "BookLists.h"
 
@@ -40,6 +41,12 @@ bool TransUseGroup(const TTransList& Trans, std::int32_t GroupNo);
 // The first main account (master order) reporting under the category, nullptr when none.
 const TMainActRec* CategoryUser(const TMainActList& Mains, std::int16_t CatID);
 
+// Worksheet rows (ViewIndex at the moment of deleting, -1 when not shown) of the records an
+// editor deleted, so the main window can keep the rows it showed in view.
+struct TDeletedRows {
+  std::vector<int> MainActs, SubActs, Groups, Cats;
+};
+
 // --- changes ---------------------------------------------------------------------------
 // Gives the main account at master index MainIndex the number NewNo and carries it into its sub
 // accounts and the income and expense transactions; every changed record is notified.
@@ -47,7 +54,7 @@ const TMainActRec* CategoryUser(const TMainActList& Mains, std::int16_t CatID);
 int RenumberMainAccount(TBookLists& L, int MainIndex, std::int32_t NewNo);
 // Deletes the main account with all its sub accounts (from the end backwards) and recounts both
 // lists. The caller has made sure no transaction uses it.
-void DeleteMainAccount(TBookLists& L, int MainIndex);
+void DeleteMainAccount(TBookLists& L, int MainIndex, TDeletedRows* Deleted = nullptr);
 
 // --- account search ----------------------------------------------------------------------
 // Prefix of the name, letter case of ASCII letters ignored; empty text matches everything.

@@ -130,6 +130,7 @@ bool TCatForm::eventFilter(QObject* Watched, QEvent* E) {
 
 void TCatForm::Prepare(int Row) {
   ChangedFlag = false;
+  Deleted = TDeletedRows();
   const TCatRec* Rec = Row >= 0 ? L.Cats.ViewItems(Row) : nullptr;
   ShowKind(Rec ? Rec->Kind : 1);
   if (Rec) SelectName(Rec->Name);
@@ -216,15 +217,17 @@ void TCatForm::DeleteClicked() {
                             " being used by Main Account '" + User->Name + "'");
     return;
   }
+  Deleted.Cats.push_back(R->ViewIndex);
   L.Cats.Delete(L.Cats.IndexOf(R));
   L.Cats.Recount();
   ShowKind(CurrentKind);
   ChangedFlag = true;
 }
 
-bool ShowCategoryEditor(TBookLists& Lists, int Row, QWidget* Parent) {
+bool ShowCategoryEditor(TBookLists& Lists, int Row, QWidget* Parent, TDeletedRows* Deleted) {
   TCatForm Form(Lists, Parent);
   Form.Prepare(Row);
   Form.exec();
+  if (Deleted) Deleted->Cats.insert(Deleted->Cats.end(), Form.Deleted.Cats.begin(), Form.Deleted.Cats.end());
   return Form.Changed();
 }

@@ -2,6 +2,7 @@
 // "Categories": lists the categories of one kind and creates, edits and deletes them.
 #include <QDialog>
 
+#include "AccountRules.h"
 #include "BookLists.h"
 
 class QListWidget;
@@ -9,7 +10,8 @@ class QPushButton;
 
 // Row: a visible row of the category worksheet whose category is selected first, or -1.
 // True when anything changed.
-bool ShowCategoryEditor(TBookLists& Lists, int Row, QWidget* Parent = nullptr);
+// Deleted, when given, receives the worksheet rows of the deleted categories.
+bool ShowCategoryEditor(TBookLists& Lists, int Row, QWidget* Parent = nullptr, TDeletedRows* Deleted = nullptr);
 
 class TCatForm : public QDialog {
  public:
@@ -21,6 +23,7 @@ class TCatForm : public QDialog {
   void DeleteClicked();
   bool Changed() const { return ChangedFlag; }
   int Kind() const { return CurrentKind; }
+  TDeletedRows Deleted;
 
   QPushButton* InToggle;
   QPushButton* ExToggle;

@@ -60,6 +60,7 @@ void TGroup::Fill() {
 
 void TGroup::Prepare(int Row) {
   ChangedFlag = false;
+  Deleted = TDeletedRows();
   Fill();
   const TGroupRec* Rec = Row >= 0 ? L.Groups.ViewItems(Row) : nullptr;
   if (Rec)
@@ -127,6 +128,7 @@ void TGroup::DelClicked() {
     return;
   }
   const int Row = SelectBox->HighlightedIndex();
+  Deleted.Groups.push_back(G->ViewIndex);
   L.Groups.Delete(L.Groups.IndexOf(G));
   L.Groups.Recount();
   SelectBox->DeleteItem(Row);
@@ -134,9 +136,10 @@ void TGroup::DelClicked() {
   ChangedFlag = true;
 }
 
-bool ShowGroupEditor(TBookLists& Lists, int Row, QWidget* Parent) {
+bool ShowGroupEditor(TBookLists& Lists, int Row, QWidget* Parent, TDeletedRows* Deleted) {
   TGroup Form(Lists, Parent);
   Form.Prepare(Row);
   Form.exec();
+  if (Deleted) Deleted->Groups.insert(Deleted->Groups.end(), Form.Deleted.Groups.begin(), Form.Deleted.Groups.end());
   return Form.Changed();
 }

@@ -2,6 +2,7 @@
 // "Groups": lists the groups and creates, renames and deletes them. Group 0 is fixed.
 #include <QDialog>
 
+#include "AccountRules.h"
 #include "BookLists.h"
 
 class QPushButton;
@@ -9,7 +10,8 @@ class TActBox;
 
 // Row: a visible row of the group worksheet whose group is selected first, or -1.
 // True when anything changed.
-bool ShowGroupEditor(TBookLists& Lists, int Row, QWidget* Parent = nullptr);
+// Deleted, when given, receives the worksheet rows of the deleted groups.
+bool ShowGroupEditor(TBookLists& Lists, int Row, QWidget* Parent = nullptr, TDeletedRows* Deleted = nullptr);
 
 class TGroup : public QDialog {
  public:
@@ -20,6 +22,7 @@ class TGroup : public QDialog {
   void DelClicked();
   bool Changed() const { return ChangedFlag; }
   TGroupRec* SelectedGroup() const;
+  TDeletedRows Deleted;
 
   TActBox* SelectBox;
   QPushButton* NewBtn;

@@ -342,6 +342,7 @@ void TMainActForm::showEvent(QShowEvent* E) {
 
 void TMainActForm::Prepare(int MainIndex, int SubIndex) {
   MainResortFlag = SubResortFlag = CatRecomputeFlag = ChangedFlag = false;
+  Deleted = TDeletedRows();
   // Browsing goes in number order: sort the master lists, keeping the records asked for.
   const TMainActRec* Main = MainIndex >= 0 && MainIndex < L.MainActs.Count() ? &L.MainActs.Items(MainIndex) : nullptr;
   const TSubActRec* Sub = SubIndex >= 0 && SubIndex < L.SubActs.Count() ? &L.SubActs.Items(SubIndex) : nullptr;
@@ -558,6 +559,7 @@ void TMainActForm::DeleteSubClicked() {
       return;
     }
     const int Row = SelectBox->HighlightedIndex();
+    Deleted.SubActs.push_back(R.ViewIndex);
     L.SubActs.Delete(SubIdx);
     L.SubActs.Recount();
     SubIdx = -1;
@@ -648,7 +650,7 @@ void TMainActForm::DeleteMainClicked() {
                             " - can't be deleted because its being used by one or more transactions.");
     return;
   }
-  DeleteMainAccount(L, MainIdx);
+  DeleteMainAccount(L, MainIdx, &Deleted);
   MainResortFlag = SubResortFlag = ChangedFlag = true;
   MainIdx = MainIdx > 0 ? MainIdx - 1 : 0;
   ShowMain();
@@ -674,7 +676,7 @@ void TMainActForm::FindClicked() {
 
 void TMainActForm::CatClicked() {
   if (!ResolvePending()) return;
-  if (!ShowCategoryEditor(L, -1, this)) return;
+  if (!ShowCategoryEditor(L, -1, this, &Deleted)) return;
   ChangedFlag = true;
   const int Keep = SubIdx >= 0 ? L.SubActs.Items(SubIdx).ActNo : -1;
   ShowMain();  // the category of the account on show may have been renamed
@@ -695,10 +697,12 @@ void TMainActForm::CancelClicked() {
   reject();
 }
 
-bool ShowAccountEditor(TBookLists& Lists, int /*Mode*/, int MainIndex, int SubIndex, QWidget* Parent) {
+bool ShowAccountEditor(TBookLists& Lists, int /*Mode*/, int MainIndex, int SubIndex, QWidget* Parent,
+                       TDeletedRows* Deleted) {
   TMainActForm Form(Lists, Parent);
   Form.Prepare(MainIndex, SubIndex);
   const bool Ok = Form.exec() == QDialog::Accepted;
+  if (Deleted) *Deleted = Form.Deleted;
   if (Form.MainResort()) Lists.MainActs.Recount();
   if (Form.SubResort()) Lists.SubActs.Recount();
   if (Form.CatRecompute()) {

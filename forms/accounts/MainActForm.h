@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "AccountRules.h"
 #include "BookLists.h"
 
 class QLabel;
@@ -21,7 +22,10 @@ class TNewMainActForm;
 // with master index SubIndex (-1: the first one). Mode is the caller's (kept for the main window;
 // the editor behaves the same for every mode). True when closed with OK or anything changed.
 // Afterwards the main window re-sorts the account worksheets in their own orders.
-bool ShowAccountEditor(TBookLists& Lists, int Mode, int MainIndex, int SubIndex, QWidget* Parent = nullptr);
+// Deleted, when given, receives the worksheet rows of the deleted main and sub accounts (and of
+// categories deleted through "&Categories...").
+bool ShowAccountEditor(TBookLists& Lists, int Mode, int MainIndex, int SubIndex, QWidget* Parent = nullptr,
+                       TDeletedRows* Deleted = nullptr);
 
 class TMainActForm : public QDialog {
  public:
@@ -36,6 +40,7 @@ class TMainActForm : public QDialog {
   int MainIndex() const { return MainIdx; }
   int SubIndex() const { return SubIdx; }  // -1 none, -2 a new sub account not yet saved
   bool Locked() const { return FieldsLocked; }
+  TDeletedRows Deleted;
 
   // Commands (what the buttons run).
   void NewMainClicked();

@@ -101,7 +101,11 @@ class TSelectionBox : public TBasicSelectBox {
   explicit TSelectionBox(QWidget* Parent = nullptr);
   TSelectionListBox* ListBox() const { return Sel; }
 
-  QPixmap SelectAllBitmap;
+  QPixmap SelectAllBitmap;  // set it through SetSelectAllBitmap so the button follows
+  void SetSelectAllBitmap(const QPixmap& Pm) {
+    SelectAllBitmap = Pm;
+    SetEnableChecks(EnableChecks());
+  }
   std::function<void()> OnSelectAll;
   std::function<void()> OnUnSelectAll;
 

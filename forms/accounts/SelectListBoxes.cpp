@@ -204,15 +204,27 @@ void TSpecialDataListBox::PaintRow(QPainter& P, const QRect& R, int Row) {
 
 // ---- TActListBox -------------------------------------------------------------------------
 
+bool TActListBox::Allowed() {
+  bool Allow = true;
+  if (OnAllowChange) OnAllowChange(this, Allow);
+  return Allow;
+}
+
+void TActListBox::keyPressEvent(QKeyEvent* E) {
+  const int Key = E->key();
+  const bool Moving = Key == Qt::Key_PageUp || Key == Qt::Key_PageDown || Key == Qt::Key_Up ||
+                      Key == Qt::Key_Down || Key == Qt::Key_Left || Key == Qt::Key_Right;
+  if (AskBeforeChange && Moving && RowCount() > 0 && !Allowed()) return;
+  TSpecialDataListBox::keyPressEvent(E);
+}
+
 void TActListBox::RowClicked(int Row, int X) {
   if (!AskBeforeChange) {
     TSpecialDataListBox::RowClicked(Row, X);
     return;
   }
   if (Row < 0 || Row == Highlight) return;
-  bool Allow = true;
-  if (OnAllowChange) OnAllowChange(this, Allow);
-  if (!Allow) return;
+  if (!Allowed()) return;
   Highlight = Caret = Row;
   setFocus();
   viewport()->update();
@@ -273,6 +285,14 @@ void TSelectionListBox::PaintTickColumn(QPainter& P, const QRect& R, int Row) {
   }
   const bool T = Items[Row].Ticked;
   if (!T && !ShowUnSelImage) return;
+  const int Image = T ? GlyphSelectedIndex : GlyphUnSelectedIndex;
+  if (!ItemImages.empty()) {
+    if (Image >= 0 && Image < int(ItemImages.size())) {
+      const QPixmap& Pm = ItemImages[Image];
+      P.drawPixmap(R.left() + ImageXOffset, R.top() + (R.height() - Pm.height()) / 2 + ImageYOffset, Pm);
+    }
+    return;
+  }
   const int D = std::min(R.width(), R.height()) - 8;
   QRect C(R.center().x() - D / 2, R.center().y() - D / 2, D, D);
   P.setRenderHint(QPainter::Antialiasing);
@@ -314,8 +334,10 @@ void TSelectionListBox::mouseDoubleClickEvent(QMouseEvent* E) {
   if (OnDblClick && RowAt(Pos.y()) >= 0) OnDblClick();
 }
 
-void TSelectionListBox::leaveEvent(QEvent* E) {
-  HotRow = PressedRow = -1;
-  viewport()->update();
-  TSpecialDataListBox::leaveEvent(E);
+bool TSelectionListBox::viewportEvent(QEvent* E) {
+  if (E->type() == QEvent::Leave) {  // the tick strip goes flat again
+    HotRow = PressedRow = -1;
+    viewport()->update();
+  }
+  return TSpecialDataListBox::viewportEvent(E);
 }

@@ -5,6 +5,7 @@
 // They are one family and only make sense together, so they share this header.
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QPixmap>
 #include <functional>
 #include <vector>
 
@@ -98,6 +99,12 @@ class TActListBox : public TSpecialDataListBox {
 
  protected:
   void RowClicked(int Row, int X) override;
+  // Arrow and page keys ask too: moving on with unsaved details would load another record's
+  // details over them.
+  void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  bool Allowed();
 };
 
 class TSelectionListBox : public TSpecialDataListBox {
@@ -107,6 +114,12 @@ class TSelectionListBox : public TSpecialDataListBox {
   bool EnableChecks = true;
   bool ButtonBackGnd = true;
   bool ShowUnSelImage = true;
+  // Tick images; without them a small circle is drawn, filled when ticked.
+  std::vector<QPixmap> ItemImages;
+  int GlyphSelectedIndex = 1;
+  int GlyphUnSelectedIndex = 0;
+  int ImageXOffset = 0;
+  int ImageYOffset = 0;
   std::function<void(int X, int Y)> OnShowMenu;
 
   void SetAllTicks(bool Ticked);  // no OnItemToggle
@@ -121,7 +134,7 @@ class TSelectionListBox : public TSpecialDataListBox {
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void mouseDoubleClickEvent(QMouseEvent*) override;
-  void leaveEvent(QEvent*) override;
+  bool viewportEvent(QEvent*) override;
 
  private:
   int HotRow = -1;

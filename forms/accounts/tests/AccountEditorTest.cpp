@@ -283,6 +283,11 @@ class AccountEditorTest : public QObject {
     B.AddSub(200, 2, "Shed");
     B.AddSub(300, 1, "Town");
     B.AddTrans(1, tkExpense, 100, 1, 0);
+    B.L.MainActs.ShowZero = B.L.SubActs.ShowZero = true;
+    B.L.MainActs.SortBy(0);
+    B.L.MainActs.Recount();
+    B.L.SubActs.SortBy(1);
+    B.L.SubActs.Recount();
     TMainActForm F(B.L);
     F.Prepare(0, -1);
     F.DeleteBtn->click();  // Power: used by a transaction
@@ -300,6 +305,10 @@ class AccountEditorTest : public QObject {
     F.DeleteBtn->click();  // Rent with two sub accounts and no transactions
     QCOMPARE(F.ActNamePanel->text(), QString("Power"));  // the previous one is shown
     QVERIFY(F.Changed());
+    // The worksheet rows they had, for the main window's scroll correction (sub accounts from
+    // the end of the list backwards).
+    QCOMPARE(F.Deleted.MainActs, std::vector<int>{1});
+    QCOMPARE(F.Deleted.SubActs, (std::vector<int>{2, 1}));
     TBookLists R;
     QVERIFY(B.ReadBack(R));
     QCOMPARE(R.MainActs.Count(), 2);

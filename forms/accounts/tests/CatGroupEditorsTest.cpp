@@ -299,6 +299,9 @@ class CatGroupEditorsTest : public QObject {
     B.AddMain(100, "Sales", 1, 0);
     B.AddTrans(1, tkIncome, 100, 1, 1);
     B.AddTrans(2, tkTransferTo, 9, 0, 4);  // a transfer half holding book 4 in its group field
+    B.L.Groups.ShowZero = true;
+    B.L.Groups.SortBy(0);
+    B.L.Groups.Recount();
     TChangeLog Log(B.L);
     TGroup G(B.L);
     G.Prepare(-1);
@@ -315,6 +318,7 @@ class CatGroupEditorsTest : public QObject {
     QCOMPARE(BoxRowOf(G.SelectBox, "Car"), -1);
     QCOMPARE(G.SelectBox->HighlightedIndex(), 0);
     QCOMPARE(Log.Entries, std::vector<std::string>{"group- 2"});
+    QCOMPARE(G.Deleted.Groups, std::vector<int>{2});  // its worksheet row (G0, G1, G2, G4)
   }
 };
 

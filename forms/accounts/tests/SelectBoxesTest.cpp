@@ -84,9 +84,14 @@ class SelectBoxesTest : public QObject {
     QCOMPARE(Box.HighlightedIndex(), 0);
     QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, RowPoint(List, 0, 60));  // the highlighted row
     QCOMPARE(Asked, 1);
+    QTest::keyClick(List, Qt::Key_Down);  // keys ask as well
+    QCOMPARE(Asked, 2);
+    QCOMPARE(Box.HighlightedIndex(), 0);
     Allow = true;
     QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, RowPoint(List, 2, 60));
     QCOMPARE(Box.HighlightedIndex(), 2);
+    QTest::keyClick(List, Qt::Key_Up);
+    QCOMPARE(Box.HighlightedIndex(), 1);
   }
 
   void KeysAndSelectedPoint() {

@@ -16,6 +16,7 @@
 #include "MainActForm.h"
 #include "NewMainActForm.h"
 #include "NumberBox.h"
+#include "DialogHelpers.h"
 #include "SelectBoxes.h"
 
 namespace {
@@ -109,5 +110,21 @@ int main(int argc, char** argv) {
   QTest::keyClicks(Search.SearchSrc, "r");
   Search.SelectBox->SetHighlightedIndex(1);
   Save(Search, Folder, "account_search.png");
+  Search.hide();
+
+  // The selection box the selection dialogs use: ticks, highlight, sort arrow on the number column.
+  TSelectionBox Sel;
+  Sel.SetNumberCaption("No.");
+  Sel.SetNameCaption("Account Name");
+  Sel.SetListColours(NoteColour(), KindColour(2), KindTextColour(2));
+  Sel.Clear();
+  Sel.BeginUpdate();
+  for (TMainActRec* M : B.L.MainActs.MasterList()) Sel.AddItem(M, M->Name, M->ActNo % 200 == 0, 0, M->ActNo);
+  Sel.EndUpdate();
+  Sel.PressNumberButton();
+  Sel.SetHighlightedIndex(2);
+  Sel.resize(260, 10);
+  Sel.SizeToRows(7);
+  Save(Sel, Folder, "selection_box.png");
   return 0;
 }
