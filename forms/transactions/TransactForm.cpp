@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
@@ -78,6 +79,35 @@ class TBookDelegate : public QStyledItemDelegate {
     QRect R = Option.rect.adjusted(3, 0, -3, 0);
     P->drawText(R, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                 QFontMetrics(F).elidedText(Index.data().toString(), Qt::ElideRight, R.width()));
+  }
+
+ private:
+  TBookLists& L;
+};
+
+// The book box: while it has the focus the chosen book shows on its own colour, as in the list.
+class TBookCombo : public QComboBox {
+ public:
+  TBookCombo(TBookLists& L, QWidget* Parent) : QComboBox(Parent), L(L) {}
+
+ protected:
+  void paintEvent(QPaintEvent* Event) override {
+    QComboBox::paintEvent(Event);
+    if (!hasFocus() || currentIndex() < 0) return;
+    const TBookRec* Book = L.Books.FindPtr(currentData().toInt());
+    if (!Book) return;
+    QStyleOptionComboBox Opt;
+    initStyleOption(&Opt);
+    QRect R = style()->subControlRect(QStyle::CC_ComboBox, &Opt, QStyle::SC_ComboBoxEditField, this);
+    QPainter P(this);
+    P.fillRect(R, ColourOf(static_cast<TColor>(Book->Colour)));
+    QFont F = font();
+    F.setBold(true);
+    P.setFont(F);
+    P.setPen(Qt::white);
+    R.adjust(3, 0, -3, 0);
+    P.drawText(R, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+               QFontMetrics(F).elidedText(currentText(), Qt::ElideRight, R.width()));
   }
 
  private:
@@ -162,7 +192,8 @@ void TTransact::BuildControls() {
   G->setContentsMargins(4, 4, 4, 4);
   int Row = 0;
   G->addWidget(new QLabel("Book:", DetailArea), Row, 0);
-  BookCombo = MakeCombo(DetailArea, 180);
+  BookCombo = new TBookCombo(L, DetailArea);
+  BookCombo->setMinimumWidth(180);
   BookCombo->setItemDelegate(new TBookDelegate(L, BookCombo));
   G->addWidget(BookCombo, Row, 1, 1, 2);
   ++Row;

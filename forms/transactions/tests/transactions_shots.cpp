@@ -1,6 +1,7 @@
 // Grabs the transaction form (income, expense, split, locked) and the books form to PNG files
 // for a look: formstransactions_shots <folder>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabBar>
 #include <QDateEdit>
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
     TTransact F(*B.Host);
     F.Begin(tmEditMaster, Index(3, 'B'));
     F.EditClick();
+    F.show();
+    F.activateWindow();
+    F.BookCombo->setFocus();
     Save(F, Folder, "transaction_split.png");
   }
   {
