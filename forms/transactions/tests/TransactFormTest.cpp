@@ -66,6 +66,7 @@ class TransactFormTest : public QObject {
   void onlyOneKindOfAccounts();
   void selectionMessageViewRowsAndUnlock();
   void emptyBookSaysThereAreNoTransactions();
+  void eachPartCheckedAgainstItsOwnBook();
 };
 
 void TransactFormTest::plainAndTenPartSplitSavedAndReloaded() {
@@ -517,6 +518,35 @@ void TransactFormTest::emptyBookSaysThereAreNoTransactions() {
   QVERIFY(!F.Locked());
   QCOMPARE(F.DateEditBtn->date(), QDate::currentDate());  // no transactions yet: today
   F.reject();
+}
+
+void TransactFormTest::eachPartCheckedAgainstItsOwnBook() {
+  TTestBook B;
+  B.StandardAccounts();
+  auto* Tin = new TBookRec;
+  Tin->BookNo = 1;
+  Tin->Name = "Tin";
+  B.L->Books.Add(Tin);
+  Tin->OpenBal = &B.AddRaw(tkOpenBal, 40, Day(10), 0, 1);
+  Tin->OpenBalNo = 40;
+  const int No = B.L->Trans.NextTransNo();
+  TTransact F(*B.Host);
+  QVERIFY(F.Begin(tmNew, -1));
+  Fill(F, 100, 1, Day(5), 1, 1);  // part A: Tin, before Tin's opening balance
+  F.SplitClick();
+  Fill(F, 100, 2, Day(5), 2, 0);  // part B on show: the first book, a valid date
+  B.Prompts.ClearShown();
+  B.Prompts.Answers.push_back(mbYes);
+  QCOMPARE(F.SaveStep(), mbCancel);
+  QVERIFY(B.Prompts.Shown.back().Text.find("less than the Opening Balance date") != std::string::npos);
+  QCOMPARE(F.TabControl->currentIndex(), 0);
+  QCOMPARE(F.DateEditBtn->date(), QDateOf(Day(10)));
+  B.Prompts.Answers.push_back(mbYes);
+  QCOMPARE(F.SaveStep(), mbYes);
+  QVERIFY(Find(*B.L, No, 'A') && Find(*B.L, No, 'B'));
+  QCOMPARE(Find(*B.L, No, 'A')->Date, Day(10));
+  QCOMPARE(Find(*B.L, No, 'A')->BookNo, std::int16_t(1));
+  QCOMPARE(Find(*B.L, No, 'B')->Date, Day(5));
 }
 
 QTEST_MAIN(TransactFormTest)
