@@ -33,6 +33,10 @@ class TPromptsAdapter : public TAccountPrompts {
 TAccountPrompts& AccountPrompts();
 void SetAccountPrompts(TAccountPrompts* Prompts);  // nullptr restores the message boxes
 
+// Help topics: the program connects its help pages (nothing happens until then).
+void ShowAccountHelp(int Topic);
+void SetAccountHelp(std::function<void(int Topic)> Help);
+
 // The password gate in force: the program's CheckPassword unless replaced (tests).
 bool AccountPasswordCheck(int Op);
 void SetAccountPasswordGate(std::function<bool(int Op)> Gate);

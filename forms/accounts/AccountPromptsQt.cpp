@@ -29,6 +29,7 @@ class TBoxPrompts : public TAccountPrompts {
 TBoxPrompts BoxPrompts;
 TAccountPrompts* Current = nullptr;
 std::function<bool(int)> Gate;
+std::function<void(int)> Help;
 
 }  // namespace
 
@@ -42,3 +43,8 @@ TAskResult TPromptsAdapter::Confirm(const std::string& Text, bool WithCancel) {
   TMsgButton B = P.Ask(TMsgKind::Confirmation, Text, mbYes | mbNo | (WithCancel ? mbCancel : mbNone));
   return B == mbYes ? TAskResult::Yes : B == mbNo ? TAskResult::No : TAskResult::Cancel;
 }
+
+void ShowAccountHelp(int Topic) {
+  if (Help) Help(Topic);
+}
+void SetAccountHelp(std::function<void(int Topic)> NewHelp) { Help = std::move(NewHelp); }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "AccountPrompts.h"
 #include "AccountRules.h"
 #include "CentreOnWorkArea.h"
 #include "DialogHelpers.h"
@@ -112,6 +113,7 @@ TActSearchForm::TActSearchForm(TBookLists& Lists, QWidget* Parent) : QDialog(Par
   connect(DispBtn, &QPushButton::clicked, this, [this] { Display(); });
   connect(ResetBtn, &QPushButton::clicked, this, [this] { Reset(); });
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(HelpBtn, &QPushButton::clicked, this, [] { ShowAccountHelp(8000); });
   SelectBox->OnSelectedPointChange() = [this] { DispBtn->setEnabled(SelectBox->HighlightedIndex() >= 0); };
   SelectBox->OnDblClick() = [this] {
     if (SelectBox->HighlightedIndex() >= 0) Display();

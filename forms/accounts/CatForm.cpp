@@ -115,6 +115,7 @@ TCatForm::TCatForm(TBookLists& Lists, QWidget* Parent) : QDialog(Parent), L(List
   connect(EditBtn, &QPushButton::clicked, this, [this] { EditClicked(); });
   connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteClicked(); });
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(HelpBtn, &QPushButton::clicked, this, [] { ShowAccountHelp(7000); });
 }
 
 bool TCatForm::eventFilter(QObject* Watched, QEvent* E) {

@@ -47,6 +47,7 @@ TGroup::TGroup(TBookLists& Lists, QWidget* Parent) : QDialog(Parent), L(Lists) {
   connect(EditBtn, &QPushButton::clicked, this, [this] { EditClicked(); });
   connect(DelBtn, &QPushButton::clicked, this, [this] { DelClicked(); });
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(HelpBtn, &QPushButton::clicked, this, [] { ShowAccountHelp(11000); });
 }
 
 void TGroup::Fill() {

@@ -178,6 +178,7 @@ TMainActForm::TMainActForm(TBookLists& Lists, QWidget* Parent) : QDialog(Parent)
   connect(SubCancelBtn, &QPushButton::clicked, this, [this] { CancelSubClicked(); });
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKClicked(); });
   connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelClicked(); });
+  connect(HelpBtn, &QPushButton::clicked, this, [] { ShowAccountHelp(10000); });
   connect(NameEdit, &QLineEdit::textChanged, this, [this] { NameTyped(); });
   SelectBox->OnSelectedPointChange() = [this] { SelectionMoved(); };
   SelectBox->OnAllowChange() = [this](QObject*, bool& Allow) { Allow = ResolvePending(true); };
@@ -710,4 +711,11 @@ bool ShowAccountEditor(TBookLists& Lists, int /*Mode*/, int MainIndex, int SubIn
     Lists.Cats.Recount();
   }
   return Ok || Form.Changed();
+}
+
+bool FindAccountAndEdit(TBookLists& Lists, bool SubAccounts, QWidget* Parent, TDeletedRows* Deleted) {
+  if (!ShowAccountSearch(Lists, SubAccounts, Parent) || FoundIndex < 0) return false;
+  if (FoundIsMain) return ShowAccountEditor(Lists, 1, FoundIndex, -1, Parent, Deleted);
+  const int Main = Lists.MainActs.IndexOfNo(Lists.SubActs.Items(FoundIndex).MainActNo);
+  return ShowAccountEditor(Lists, 1, Main, FoundIndex, Parent, Deleted);
 }

@@ -27,6 +27,11 @@ class TNewMainActForm;
 bool ShowAccountEditor(TBookLists& Lists, int Mode, int MainIndex, int SubIndex, QWidget* Parent = nullptr,
                        TDeletedRows* Deleted = nullptr);
 
+// "&Find an Account" of the main window: the account search (on sub accounts when asked), then the
+// editor at the account found. True when the editor reports a change (false when nothing was found).
+bool FindAccountAndEdit(TBookLists& Lists, bool SubAccounts, QWidget* Parent = nullptr,
+                        TDeletedRows* Deleted = nullptr);
+
 class TMainActForm : public QDialog {
  public:
   TMainActForm(TBookLists& Lists, QWidget* Parent = nullptr);

@@ -103,6 +103,7 @@ TNewMainActForm::TNewMainActForm(TBookLists& Lists, QWidget* Parent) : QDialog(P
   connect(CatListBox, &QListWidget::currentRowChanged, this, [this] { CategoryChanged(); });
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKClicked(); });
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(HelpBtn, &QPushButton::clicked, this, [this] { ShowAccountHelp(Mode == 0 ? 9000 : 9001); });
 }
 
 bool TNewMainActForm::eventFilter(QObject* Watched, QEvent* E) {

@@ -394,6 +394,54 @@ class AccountEditorTest : public QObject {
     QCOMPARE(F.SubIndex(), B.L.SubActs.IndexOfNo(200, 2));
   }
 
+  void FindAnAccountOpensTheEditorThere() {
+    TBookFile B;
+    B.AddMain(100, "Sales", 1, 0);
+    B.AddMain(200, "Fees", 1, 0);
+    B.AddSub(100, 1, "Shop");
+    B.AddSub(200, 1, "Bank");
+    B.AddSub(200, 2, "Card");
+    WhenModal<TActSearchForm>([](TActSearchForm* S) {
+      QVERIFY(S->ToggleSwitch2->isChecked());
+      S->ToggleSwitch6->click();
+      QTest::keyClicks(S->SearchSrc, "2");
+      QCOMPARE(S->SelectBox->ItemCount(), 1);
+      S->SelectBox->SetHighlightedIndex(0);
+      S->DispBtn->click();
+    });
+    QString Shown, Sub;
+    WhenModal<TMainActForm>([&](TMainActForm* F) {
+      Shown = F->ActNamePanel->text();
+      Sub = F->NameEdit->text();
+      F->CancelClicked();
+    });
+    QVERIFY(!FindAccountAndEdit(B.L, true));  // cancelled without changes
+    QCOMPARE(Shown, QString("Fees"));
+    QCOMPARE(Sub, QString("Card"));
+  }
+
+  void HelpButtonsAskForTheirTopics() {
+    TSmallBook B;
+    B.AddMain(100, "Sales", 1, 0);
+    std::vector<int> Topics;
+    SetAccountHelp([&](int T) { Topics.push_back(T); });
+    TMainActForm F(B.L);
+    F.Prepare(0, -1);
+    F.HelpBtn->click();
+    F.MainDialog->Prepare(0, -1);
+    F.MainDialog->HelpBtn->click();
+    F.MainDialog->Prepare(1, 0);
+    F.MainDialog->HelpBtn->click();
+    TCatForm C(B.L);
+    C.HelpBtn->click();
+    TGroup G(B.L);
+    G.HelpBtn->click();
+    TActSearchForm S(B.L);
+    S.HelpBtn->click();
+    SetAccountHelp(nullptr);
+    QCOMPARE(Topics, (std::vector<int>{10000, 9000, 9001, 7000, 11000, 8000}));
+  }
+
   void CategoriesAndGroupsOnTheBookFile() {
     TBookFile B;
     TCatForm C(B.L);

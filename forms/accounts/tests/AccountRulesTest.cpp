@@ -15,7 +15,7 @@ struct TStepCase {
   const char* Expected;
 };
 
-TEST(MainNumberTest, StepsThroughFreeMultiplesOfHundred) {
+TEST(AccountsMainNumberTest, StepsThroughFreeMultiplesOfHundred) {
   const TStepCase Cases[] = {
       {{}, "", true, "100"},                  // empty box
       {{}, "", false, "100"},
@@ -35,7 +35,7 @@ TEST(MainNumberTest, StepsThroughFreeMultiplesOfHundred) {
   }
 }
 
-TEST(MainNumberTest, ProposalsAndZeroReplacement) {
+TEST(AccountsMainNumberTest, ProposalsAndZeroReplacement) {
   TSmallBook B;
   EXPECT_EQ(B.L.MainActs.NextActNo(), 100);
   B.AddMain(100, "Sales", 1, 0);
@@ -46,7 +46,7 @@ TEST(MainNumberTest, ProposalsAndZeroReplacement) {
   EXPECT_FALSE(MainNumberFree(B.L.MainActs, 0));
 }
 
-TEST(MainAccountCheckTest, RefusalsInOrderWithTheirTexts) {
+TEST(AccountsMainAccountCheckTest, RefusalsInOrderWithTheirTexts) {
   TSmallBook B;
   TMainActRec& Sales = B.AddMain(100, "Sales", 1, 0);
   B.AddMain(200, "Rent", 2, 6);
@@ -75,7 +75,7 @@ TEST(MainAccountCheckTest, RefusalsInOrderWithTheirTexts) {
   EXPECT_EQ(CheckMainAccount(B.L.MainActs, "", "Wages", true, -1, nullptr).Number, 1);
 }
 
-TEST(SubAccountTest, NumbersFromOneAndNamesPerMainAccount) {
+TEST(AccountsSubAccountTest, NumbersFromOneAndNamesPerMainAccount) {
   TSmallBook B;
   B.AddMain(100, "Sales", 1, 0);
   B.AddMain(200, "Rent", 2, 6);
@@ -90,7 +90,7 @@ TEST(SubAccountTest, NumbersFromOneAndNamesPerMainAccount) {
   EXPECT_EQ(SubNameError(B.L.SubActs, 200, "Web"), "");
 }
 
-TEST(InUseTest, TransferHalvesDoNotNameAccountsButDoHoldGroups) {
+TEST(AccountsInUseTest, TransferHalvesDoNotNameAccountsButDoHoldGroups) {
   TSmallBook B;
   B.AddMain(100, "Sales", 1, 0);
   B.AddTrans(1, tkIncome, 100, 2, 0);
@@ -107,7 +107,7 @@ TEST(InUseTest, TransferHalvesDoNotNameAccountsButDoHoldGroups) {
   EXPECT_EQ(CategoryUser(B.L.MainActs, 9), nullptr);
 }
 
-TEST(RenumberTest, CarriesTheNumberIntoSubAccountsAndTransactionsOnly) {
+TEST(AccountsRenumberTest, CarriesTheNumberIntoSubAccountsAndTransactionsOnly) {
   TSmallBook B;
   B.AddMain(100, "Sales", 1, 0);
   B.AddMain(200, "Rent", 2, 6);
@@ -126,7 +126,7 @@ TEST(RenumberTest, CarriesTheNumberIntoSubAccountsAndTransactionsOnly) {
   EXPECT_EQ(Log.Entries, (std::vector<std::string>{"main~ 700", "sub~ 700-1", "trans~ 1"}));
 }
 
-TEST(DeleteMainTest, TakesItsSubAccountsWithIt) {
+TEST(AccountsDeleteMainTest, TakesItsSubAccountsWithIt) {
   TSmallBook B;
   B.AddMain(100, "Sales", 1, 0);
   B.AddMain(200, "Rent", 2, 6);
@@ -141,7 +141,7 @@ TEST(DeleteMainTest, TakesItsSubAccountsWithIt) {
   EXPECT_EQ(Log.Entries, (std::vector<std::string>{"sub- 100-2", "sub- 100-1", "main- 100"}));
 }
 
-TEST(SearchTest, NamePrefixIgnoringCaseAndNumberPrefix) {
+TEST(AccountsSearchTest, NamePrefixIgnoringCaseAndNumberPrefix) {
   EXPECT_TRUE(SearchNameMatches("Cash sales", "ca"));
   EXPECT_TRUE(SearchNameMatches("CAR", "ca"));
   EXPECT_FALSE(SearchNameMatches("Acar", "ca"));
@@ -152,7 +152,7 @@ TEST(SearchTest, NamePrefixIgnoringCaseAndNumberPrefix) {
   EXPECT_FALSE(SearchNumberMatches(10, "100"));
 }
 
-TEST(SelectionItemTest, NumberTextsAndSortOrders) {
+TEST(AccountsSelectionItemTest, NumberTextsAndSortOrders) {
   EXPECT_EQ((TSelectionItem{nullptr, true, "x", 7, -71}.NumberText()), "G7");
   EXPECT_EQ((TSelectionItem{nullptr, true, "x", 300, 4}.NumberText()), "300-4");
   EXPECT_EQ((TSelectionItem{nullptr, true, "x", 300, 0}.NumberText()), "300");
@@ -171,7 +171,7 @@ TEST(SelectionItemTest, NumberTextsAndSortOrders) {
   EXPECT_EQ(Names(), "Alpha,beta,gamma,ALPHB,");
 }
 
-TEST(CategoryRulesTest, NamesClassesAndDescriptions) {
+TEST(AccountsCategoryRulesTest, NamesClassesAndDescriptions) {
   TSmallBook B;
   EXPECT_EQ(CategoryNameError(B.L.Cats, "wages", ""), "The name 'wages' is already being used");
   EXPECT_EQ(CategoryNameError(B.L.Cats, "WAGES", "Wages"), "");  // its own name in another case
