@@ -150,13 +150,9 @@ void TGrid3::Layout() {
   HorzScrollBar()->SetPosition(firstCol_);
   if (info_) info_->ScrollBarPos = firstRow_;
 
-  const int bw = BufferWidth();
-  int bh = visibleRows_ * RowHeight;
-  if (BuffHeightWaste > 0 && screen()) bh = qMax(bh, screen()->geometry().height() - BuffHeightWaste);
-  if (rowBuffer_.width() != bw || rowBuffer_.height() < qMax(1, bh))
-    rowBuffer_ = QImage(bw, qMax(1, bh), QImage::Format_RGB32);
-  if (titleBuffer_.width() != bw) titleBuffer_ = QImage(bw, TitleHeight + TotalsHeight, QImage::Format_RGB32);
-  rowsValid_ = titlesValid_ = false;
+  if (titleBuffer_.width() != BufferWidth()) titleBuffer_ = QImage(BufferWidth(), TitleHeight + TotalsHeight, QImage::Format_RGB32);
+  titlesValid_ = false;
+  forcedKinds_.clear();
   UpdateButtons();
   PlaceUnlockButton();
   update();
@@ -218,29 +214,13 @@ void TGrid3::MoveFirstRow(int to) {
   firstRow_ = to;
   if (info_) info_->ScrollBarPos = firstRow_;
   VertScrollBar()->SetPosition(firstRow_);
-  // Keep the rows still on screen: move them in the buffer and compose only the new ones.
-  if (rowsValid_ && qAbs(delta) < visibleRows_) {
-    const qsizetype line = rowBuffer_.bytesPerLine();
-    const qsizetype keep = qsizetype(visibleRows_ - qAbs(delta)) * RowHeight * line;
-    uchar* bits = rowBuffer_.bits();
-    const qsizetype shift = qsizetype(qAbs(delta)) * RowHeight * line;
-    if (delta > 0) memmove(bits, bits + shift, size_t(keep));
-    else memmove(bits + shift, bits, size_t(keep));
-    if (EnsureBackgrounds()) {
-      ComposeRows();  // the backgrounds changed under us: everything again
-    } else {
-      QPainter p(&rowBuffer_);
-      p.setFont(font());
-      const auto cols = ShownColumns();
-      const int from = delta > 0 ? visibleRows_ - delta : 0, to2 = delta > 0 ? visibleRows_ : -delta;
-      for (int r = from; r < to2; ++r) ComposeRow(p, cols, r, -1);
-    }
-  } else {
-    rowsValid_ = false;
-  }
   UpdateButtons();
+  // The rows still on screen move with the window system's pixels; only the new rows are drawn.
   const QRect d = DataRect();
-  update(QRect(d.left(), RowsTop(), d.width(), visibleRows_ * RowHeight));
+  const QRect rows(d.left(), RowsTop(), d.width(), visibleRows_ * RowHeight);
+  forcedKinds_.clear();
+  if (isVisible() && qAbs(delta) < visibleRows_) scroll(0, -delta * RowHeight, rows);
+  else update(rows);
 }
 
 bool TGrid3::ScrollBy(int n) {
@@ -256,21 +236,15 @@ void TGrid3::ScrollToTop() { MoveFirstRow(0); }
 void TGrid3::ScrollToEnd() { MoveFirstRow(VertScrollBar()->Max()); }
 
 void TGrid3::RedrawRows() {
-  rowsValid_ = false;
+  forcedKinds_.clear();
   update();
 }
 
 void TGrid3::RedrawRow(int row, int kind) {
   const int screenRow = row - firstRow_;
   if (screenRow < 0 || screenRow >= visibleRows_ || locked_) return;
-  if (!rowsValid_ || EnsureBackgrounds()) {
-    ComposeRows();
-  }
-  {
-    QPainter p(&rowBuffer_);
-    p.setFont(font());
-    ComposeRow(p, ShownColumns(), screenRow, kind);
-  }
+  if (kind == dkNormal) forcedKinds_.remove(row);
+  else forcedKinds_.insert(row, kind);
   const QRect d = DataRect();
   const QRect r(d.left(), RowsTop() + screenRow * RowHeight, d.width(), RowHeight);
   if (isVisible()) repaint(r);
@@ -311,7 +285,7 @@ void TGrid3::HorzPosChanged(bool) {
   const int to = HorzScrollBar()->Position();
   if (to == firstCol_) return;
   firstCol_ = to;
-  rowsValid_ = titlesValid_ = false;
+  titlesValid_ = false;
   update();
 }
 

@@ -2,8 +2,10 @@
 // The worksheet grid: shows one column set with a title row, data rows fed by its owner
 // through OnGetText, a totals row, row buttons and its own scroll bars. It holds no cell data.
 #include "G3BtnScrollControl.h"
+#include "GlyphCache.h"
 #include "GridInfo.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QStringList>
@@ -42,6 +44,7 @@ class TGrid3 : public TG3BtnScrollControl {
   void SetGradients(bool on);
   bool AnimationOn = false;
   bool DisallowColBtns = false;
+  // Kept for the settings that carry it; the window system's backing store is the row buffer.
   int BuffHeightWaste = 0;
   int BalLinkIndex = -1;
   void SetLockGlyph(const QImage& picture);  // empty: the built-in lock picture
@@ -69,7 +72,7 @@ class TGrid3 : public TG3BtnScrollControl {
   void ScrollToEnd();
   bool ScrollBy(int n);  // false (and no move) when the target lies outside the scroll range
   void RedrawRow(int row, int kind);
-  void RedrawRows();     // the owner's data changed: compose every visible row again
+  void RedrawRows();     // the owner's data changed: draw every visible row again
   void SetLowColour(bool on);
   bool LowColour() const { return lowColour_; }
   void BuildRowBackgrounds();
@@ -144,9 +147,9 @@ class TGrid3 : public TG3BtnScrollControl {
   // Drawing (Grid3Paint.cpp).
   TQtRowBackgroundCache* Cache() const;
   bool EnsureBackgrounds();
-  void ComposeRows();
-  void ComposeRow(QPainter& p, const std::vector<VisCol>& cols, int screenRow, int forcedKind);
-  void DrawCellText(QPainter& p, const QRect& cell, const TColProperty& col, QString text, const QColor& colour);
+  void PaintRow(QPainter& p, const std::vector<VisCol>& cols, int screenRow);
+  void DrawCellText(QPainter& p, const QRect& cell, const TColProperty& col, QString text, const QColor& colour,
+                    const TGlyphCache* glyphs);
   void ComposeTitles();
   void PaintLockScreen(QPainter& p, const QRect& d);
   void PaintInsertMarker(QPainter& p);
@@ -172,8 +175,10 @@ class TGrid3 : public TG3BtnScrollControl {
   int rowCount_ = 0, firstRow_ = 0, firstCol_ = 0, visibleRows_ = 0;
   bool locked_ = false, blank_ = false, noData_ = false, enabled_ = true;
 
-  QImage rowBuffer_, titleBuffer_;
-  bool rowsValid_ = false, titlesValid_ = false;
+  QImage titleBuffer_;
+  TGlyphCache glyphs_;
+  bool titlesValid_ = false;
+  QHash<int, int> forcedKinds_;  // rows RedrawRow drew highlighted or disabled
 
   Mode mode_ = Idle;
   int hoverTitle_ = -1, pressedTitle_ = -1, dragCol_ = -1, drop_ = -1, markerX_ = 0;

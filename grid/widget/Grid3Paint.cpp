@@ -124,22 +124,14 @@ void TGrid3::BuildRowBackgrounds() {
   }
 }
 
-void TGrid3::ComposeRows() {
-  EnsureBackgrounds();
-  QPainter p(&rowBuffer_);
-  p.setFont(font());
-  const auto cols = ShownColumns();
-  for (int r = 0; r < visibleRows_; ++r) ComposeRow(p, cols, r, -1);
-  rowsValid_ = true;
-}
-
-void TGrid3::ComposeRow(QPainter& p, const std::vector<VisCol>& cols, int screenRow, int forcedKind) {
-  const int y = screenRow * RowHeight;
+// Draws one row of the screen straight from its background strip: p is the widget's painter.
+void TGrid3::PaintRow(QPainter& p, const std::vector<VisCol>& cols, int screenRow) {
+  const QRect d = DataRect();
+  const int y = RowsTop() + screenRow * RowHeight;
   const int row = firstRow_ + screenRow;
-  const QRect rowRect(0, y, rowBuffer_.width(), RowHeight);
   TQtRowBackgroundCache* cache = Cache();
   if (!cache || row >= rowCount_ || noData_) {
-    p.fillRect(rowRect, background_);
+    p.fillRect(QRect(d.left(), y, d.width(), RowHeight), background_);
     return;
   }
 
@@ -149,56 +141,75 @@ void TGrid3::ComposeRow(QPainter& p, const std::vector<VisCol>& cols, int screen
   bool enabled = true;
   if (OnGetText) OnGetText(row, rowTexts_, rowColour, kind, enabled);
 
+  const int forced = forcedKinds_.value(row, -1);
   int draw = dkNormal;
-  if (forcedKind == dkHighlighted) draw = dkHighlighted;
+  if (forced == dkHighlighted) draw = dkHighlighted;
   else if (kind == rkOpeningBalance) draw = dkOpeningBalance;
   else if (kind == rkTransfer) draw = dkTransfer;
-  else if (!enabled || forcedKind == dkDisabled) draw = dkDisabled;
+  else if (!enabled || forced == dkDisabled) draw = dkDisabled;
   if (draw >= 3 + info_->ExtraRowKinds()) draw = enabled ? dkNormal : dkDisabled;
 
   const int xFirst = info_->ColInfo.WidthBefore(firstCol_);
-  const int copy = qMin(rowBuffer_.width(), cache->image.width() - xFirst);
-  p.drawImage(QPoint(0, y), cache->image, QRect(xFirst, draw * RowHeight, copy, RowHeight));
-  if (copy < rowBuffer_.width()) p.fillRect(QRect(copy, y, rowBuffer_.width() - copy, RowHeight), background_);
+  const int copy = qMax(0, qMin(d.width(), cache->image.width() - xFirst));
+  p.drawImage(QPoint(d.left(), y), cache->image, QRect(xFirst, draw * RowHeight, copy, RowHeight));
+  if (copy < d.width()) p.fillRect(QRect(d.left() + copy, y, d.width() - copy, RowHeight), background_);
 
   // A row the owner marks "-1" has no record behind it: only its background.
   if (!rowTexts_.isEmpty() && rowTexts_.first() == QLatin1String("-1")) return;
 
   for (const VisCol& vc : cols) {
-    if (vc.left >= rowBuffer_.width()) break;
+    if (vc.left >= d.width()) break;
     const TColProperty& col = info_->ColInfo.Items(vc.pos);
     if (col.LinkIndex < 0 || col.LinkIndex >= rowTexts_.size()) continue;
     const QString& text = rowTexts_[col.LinkIndex];
     if (text.isEmpty()) continue;
-    DrawCellText(p, QRect(vc.left + 1, y, vc.width - 3, RowHeight), col, text,
-                 cache->textColours[std::size_t(vc.pos)][std::size_t(draw)]);
+    DrawCellText(p, QRect(d.left() + vc.left + 1, y, vc.width - 3, RowHeight), col, text,
+                 cache->textColours[std::size_t(vc.pos)][std::size_t(draw)], &glyphs_);
   }
 }
+
+namespace {
+
+// What a cell shows for a text known not to fit in Avail pixels.
+QString OverflowText(const QFontMetrics& fm, const QString& text, const TColProperty& col, int avail, int* align) {
+  if (col.ShowTotal) {
+    const int hashW = qMax(1, fm.horizontalAdvance(QLatin1Char('#')));
+    *align = caRight;
+    return QString(col.Width / hashW + 1, QLatin1Char('#'));
+  }
+  *align = col.Alignment;
+  return fm.elidedText(text, Qt::ElideRight, qMax(0, avail));
+}
+
+}  // namespace
 
 QString TGrid3::FitCellText(const QFontMetrics& fm, const QString& text, const TColProperty& col, int cellWidth,
                            int* align) {
   *align = col.Alignment;
   const int avail = cellWidth - 2 * TextInset;
   if (fm.horizontalAdvance(text) <= avail) return text;
-  if (col.ShowTotal) {
-    const int hashW = qMax(1, fm.horizontalAdvance(QLatin1Char('#')));
-    *align = caRight;
-    return QString(col.Width / hashW + 1, QLatin1Char('#'));
-  }
-  return fm.elidedText(text, Qt::ElideRight, qMax(0, avail));
+  return OverflowText(fm, text, col, avail, align);
 }
 
-// One line of text in a cell, drawn over the background. "#" marks are wider than the cell on
-// purpose and are clipped to it.
+// One line of text in a cell, drawn over the background. Row cells go through the glyph cache;
+// "#" marks are wider than the cell on purpose and are clipped to it.
 void TGrid3::DrawCellText(QPainter& p, const QRect& cell, const TColProperty& col, QString text,
-                          const QColor& colour) {
+                          const QColor& colour, const TGlyphCache* glyphs) {
   if (cell.width() <= 0) return;
   const QFontMetrics fm = p.fontMetrics();
-  int align = caLeft;
-  const int fullWidth = fm.horizontalAdvance(text);
-  text = FitCellText(fm, text, col, cell.width(), &align);
-  const bool clip = fullWidth > cell.width() - 2 * TextInset && col.ShowTotal;
-  const int tw = fm.horizontalAdvance(text);
+  auto measure = [&](const QString& s) {
+    const int w = glyphs ? glyphs->Width(s) : -1;
+    return w >= 0 ? w : fm.horizontalAdvance(s);
+  };
+  const int avail = cell.width() - 2 * TextInset;
+  int align = col.Alignment;
+  int tw = measure(text);
+  bool clip = false;
+  if (tw > avail) {
+    clip = col.ShowTotal;
+    text = OverflowText(fm, text, col, avail, &align);
+    tw = measure(text);
+  }
   int x;
   if (align == caRight) x = cell.right() + 1 - TextInset - 1 - tw;
   else if (align == caCentre) x = cell.left() + (cell.width() - tw) / 2;
@@ -208,11 +219,9 @@ void TGrid3::DrawCellText(QPainter& p, const QRect& cell, const TColProperty& co
   if (clip) {
     p.save();
     p.setClipRect(cell);
-    p.drawText(QPoint(x, baseline), text);
-    p.restore();
-  } else {
-    p.drawText(QPoint(x, baseline), text);
   }
+  if (!glyphs || !glyphs->Draw(p, QPointF(x, baseline), text)) p.drawText(QPoint(x, baseline), text);
+  if (clip) p.restore();
 }
 
 void TGrid3::ComposeTitles() {
@@ -275,7 +284,7 @@ void TGrid3::ComposeTitles() {
     p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line);
     if (!col.TotalText.empty())
       DrawCellText(p, QRect(r.left() + 1, r.top(), r.width() - 3, r.height() - 1), col,
-                   QString::fromStdString(col.TotalText), ToQColor(col.FontCol));
+                   QString::fromStdString(col.TotalText), ToQColor(col.FontCol), nullptr);
   }
 }
 
@@ -335,16 +344,24 @@ void TGrid3::paintEvent(QPaintEvent* e) {
     return;
   }
   if (!titlesValid_) ComposeTitles();
-  if (!rowsValid_ || EnsureBackgrounds()) ComposeRows();
+  EnsureBackgrounds();
 
-  const QRect dirty = e->rect();
+  const QRect dirty = e->rect().intersected(d);
+  if (dirty.isEmpty()) return;
   const int rowsH = visibleRows_ * RowHeight;
   const QRect titleR(d.left(), d.top(), d.width(), TitleHeight);
   if (dirty.intersects(titleR)) p.drawImage(titleR.topLeft(), titleBuffer_, QRect(0, 0, d.width(), TitleHeight));
-  const QRect rowsR(d.left(), RowsTop(), d.width(), rowsH);
-  const QRect rowsDirty = rowsR.intersected(dirty);
-  if (!rowsDirty.isEmpty())
-    p.drawImage(rowsDirty.topLeft(), rowBuffer_, rowsDirty.translated(-d.left(), -RowsTop()));
+  const int firstDirty = qMax(0, (dirty.top() - RowsTop()) / RowHeight);
+  const int lastDirty = qMin(visibleRows_ - 1, (dirty.bottom() - RowsTop()) / RowHeight);
+  if (dirty.bottom() >= RowsTop() && firstDirty <= lastDirty) {
+    p.save();
+    p.setClipRect(QRect(d.left(), RowsTop(), d.width(), rowsH));
+    p.setFont(font());
+    glyphs_.SetFont(font());
+    const auto cols = ShownColumns();
+    for (int r = firstDirty; r <= lastDirty; ++r) PaintRow(p, cols, r);
+    p.restore();
+  }
   const QRect gap(d.left(), RowsTop() + rowsH, d.width(), TotalsTop() - RowsTop() - rowsH);
   if (gap.height() > 0) p.fillRect(gap, background_);
   const QRect totalsR(d.left(), TotalsTop(), d.width(), TotalsHeight);

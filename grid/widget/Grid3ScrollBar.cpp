@@ -6,6 +6,7 @@
 
 TGrid3ScrollBar::TGrid3ScrollBar(Qt::Orientation orientation, QWidget* parent)
     : TCustomControlEx(parent), orientation_(orientation) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
   repeat_.setInterval(60);
   connect(&repeat_, &QTimer::timeout, this, [this] { Step(); });
 }
