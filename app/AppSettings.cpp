@@ -1,41 +1,53 @@
 #include "AppSettings.h"
 
-#include <QSettings>
+#include <memory>
+
+#include "Registry.h"
 
 namespace {
-QSettings& Store() {
-  static QSettings settings(QStringLiteral("QuimbelSoftware"), QStringLiteral("QuimbelBooks"));
-  return settings;
+std::unique_ptr<TRegistry> AppKey() {
+  std::unique_ptr<TRegistry> r;
+  OpenAppKey(r);
+  return r;
 }
-const QString AppKey = QStringLiteral("2.0/");
-const QString MruKey = QStringLiteral("2.0/MRU Items/");
+std::unique_ptr<TRegistry> MruKey(bool create) {
+  auto r = std::make_unique<TRegistry>(TRootKey::CurrentUser);
+  if (!r->OpenKey(std::string("\\") + AppKeyPath + "\\MRU Items", create)) return nullptr;
+  return r;
+}
 }  // namespace
 
-QVariant ReadAppValue(const QString& name, const QVariant& fallback) {
-  Store().sync();
-  return Store().value(AppKey + name, fallback);
+std::optional<int> ReadAppInt(const QString& name) {
+  auto v = AppKey()->ReadInteger(name.toStdString());
+  return v ? std::optional<int>(*v) : std::nullopt;
 }
 
-void WriteAppValue(const QString& name, const QVariant& value) {
-  Store().setValue(AppKey + name, value);
-  Store().sync();
+void WriteAppInt(const QString& name, int value) { AppKey()->WriteInteger(name.toStdString(), value); }
+
+std::optional<QString> ReadAppString(const QString& name) {
+  auto v = AppKey()->ReadString(name.toStdString());
+  return v ? std::optional<QString>(QString::fromStdString(*v)) : std::nullopt;
+}
+
+void WriteAppString(const QString& name, const QString& value) {
+  AppKey()->WriteString(name.toStdString(), value.toStdString());
 }
 
 QStringList ReadRecentFiles() {
-  Store().sync();
   QStringList paths;
-  for (int i = 0; i < 4; ++i) {
-    const QString p = Store().value(MruKey + QStringLiteral("F%1").arg(i)).toString();
-    if (!p.isEmpty()) paths << p;
-  }
+  auto r = MruKey(false);
+  if (!r) return paths;
+  for (int i = 0; i < 4; ++i)
+    if (auto p = r->ReadString("F" + std::to_string(i)); p && !p->empty()) paths << QString::fromStdString(*p);
   return paths;
 }
 
 void WriteRecentFiles(const QStringList& paths) {
+  auto r = MruKey(true);
+  if (!r) return;
   for (int i = 0; i < 4; ++i) {
-    const QString key = MruKey + QStringLiteral("F%1").arg(i);
-    if (i < paths.size()) Store().setValue(key, paths[i]);
-    else Store().remove(key);
+    const std::string key = "F" + std::to_string(i);
+    if (i < paths.size()) r->WriteString(key, paths[i].toStdString());
+    else r->DeleteValue(key);
   }
-  Store().sync();
 }

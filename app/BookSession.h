@@ -4,19 +4,25 @@
 // long as the main window.
 #include <QString>
 #include <functional>
+#include <memory>
 
 struct TBookLists;
+class TFileManager;
+class TPrompts;
 
 class TBookSession {
  public:
-  explicit TBookSession(TBookLists& lists);
+  // Prompts answers the file manager's questions (the program's dialogs unless given).
+  explicit TBookSession(TBookLists& lists, TPrompts* prompts = nullptr);
   ~TBookSession();
 
-  bool FileOpen() const { return open_; }
-  QString FileName() const { return fileName_; }
-  bool ReadOnly() const { return readOnly_; }
-  bool Changed() const { return changed_; }
+  bool FileOpen() const;
+  QString FileName() const;
+  bool ReadOnly() const;
+  bool Changed() const;
   QString BaseName() const;
+  TFileManager& FileManager() { return *fm_; }
+  TPrompts& Prompts() { return *prompts_; }
 
   // 0 may open, 1 password refused, 2 not a valid file, 3 already open or in use.
   int CheckFile(const QString& name);
@@ -29,28 +35,23 @@ class TBookSession {
   // 0 no, 1 yes, 2 cancel; asks only for a changed read-only file.
   int AskSaveReadOnly();
 
-  // A book built in memory (tests, benchmarks) counts as open under this name, read-only.
+  // A book built in memory (benchmarks) counts as open under this name, in read-only mode:
+  // nothing reaches a file.
   void AdoptLists(const QString& name);
 
-  // Worksheet protected by the file's password.
-  bool WorksheetLocked() const { return worksheetLocked_; }
-  void SetWorksheetLocked(bool on) { worksheetLocked_ = on; }
-  // The password gate for an operation (0 Deleting .. 5 Printing, 6 the password itself).
+  // The worksheet is protected by the file's password.
+  bool WorksheetLocked() const;
+  // The password gate for an operation (0 Deleting .. 5 Printing; 6 the password itself).
   bool CheckPassword(int op);
-  // Tests replace the gate (nullptr: the file's own gate).
-  std::function<bool(int op)> PasswordOverride;
 
-  // Write-through of a changed transaction (the record is rewritten in its slot).
+  // Writes a transaction changed in place to its slot (through the list's change hook).
   void TransactionChanged(int masterIndex);
-  int WriteCount() const { return writes_; }  // records written since opening
 
  private:
-  void InstallHooks();
   TBookLists& lists_;
-  bool open_ = false;
-  bool readOnly_ = false;
-  bool changed_ = false;
-  bool worksheetLocked_ = false;
-  int writes_ = 0;
-  QString fileName_;
+  std::unique_ptr<TPrompts> ownPrompts_;
+  TPrompts* prompts_;
+  std::unique_ptr<TFileManager> fm_;
+  bool memoryBook_ = false;
+  QString memoryName_;
 };

@@ -88,7 +88,6 @@ void TMain::LoadBook(const QString& fileName) {
 
 void TMain::ShowLoadedBook(const QString& fileName, bool lockWorksheet) {
   if (!session_->FileOpen()) session_->AdoptLists(fileName);
-  session_->SetWorksheetLocked(lockWorksheet);
   SetCaption();
   ResolveLinks(lists_);
   lists_.Trans.SortBy(1);

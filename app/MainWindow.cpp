@@ -18,6 +18,7 @@
 #include "BookSession.h"
 #include "DefaultColumnSets.h"
 #include "EntryPoints.h"
+#include "FileManager.h"
 #include "Grid3.h"
 #include "GridColours.h"
 #include "Helpers.h"
@@ -33,7 +34,7 @@ void ProcessPending() { QApplication::processEvents(QEventLoop::ExcludeUserInput
 
 TMain* MainWindow() { return theMain; }
 
-TMain::TMain(QWidget* parent) : QMainWindow(parent) {
+TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
   theMain = this;
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(tr("Quimbel Books"));
@@ -46,7 +47,8 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   RowShade = ShiftColour(RGBColour(face.red(), face.green(), face.blue()), 30, false);
 
   for (int v = 0; v < 5; ++v) LoadDefaultGridInfo(v, gridInfo_[std::size_t(v)]);
-  session_ = std::make_unique<TBookSession>(lists_);
+  session_ = std::make_unique<TBookSession>(lists_, prompts);
+  session_->FileManager().ShowProgress = [this](int p) { ShowProgress(p); };
 
   // Mail goes through xdg-email; without it "&Send..." stays hidden.
   SendHidden = QStandardPaths::findExecutable(QStringLiteral("xdg-email")).isEmpty();

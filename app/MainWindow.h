@@ -23,11 +23,13 @@ class TMainToolBar;
 class TWelcomeScreen;
 class TBookSession;
 class TRecentFiles;
+class TPrompts;
 
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TMain(QWidget* parent = nullptr);
+  // Prompts answers the file manager's questions (the program's dialogs unless given).
+  explicit TMain(QWidget* parent = nullptr, TPrompts* prompts = nullptr);
   ~TMain() override;
 
   // Tab indexes of the five worksheet views.

@@ -34,7 +34,7 @@ bool TSingleInstance::HandOverToRunning(const QString& fileName) {
       QByteArray message = "R\n";
       if (!fileName.isEmpty()) {
         // The value stays behind after use, as the running copy's record of the last hand-over.
-        WriteAppValue(QStringLiteral("FileMessageInfo"), fileName);
+        WriteAppString(QStringLiteral("FileMessageInfo"), fileName);
         message += "F " + fileName.toUtf8() + '\n';
       }
       socket.write(message);

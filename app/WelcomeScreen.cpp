@@ -100,12 +100,12 @@ void TWelcomeScreen::paintEvent(QPaintEvent*) {
 }
 
 int WelcomeWanted(QWidget* parent, TWelcomeScreen** live, QString* lastFile) {
-  if (ReadAppValue(QStringLiteral("ShowWelcome"), 1).toInt() == 0) return -1;
+  if (ReadAppInt(QStringLiteral("ShowWelcome")).value_or(1) == 0) return -1;
   TWelcomeScreen w(parent);
   if (live) *live = &w;
   const int result = w.exec();
   if (live) *live = nullptr;
-  WriteAppValue(QStringLiteral("ShowWelcome"), w.CheckBox1->isChecked() ? 1 : 0);
+  WriteAppInt(QStringLiteral("ShowWelcome"), w.CheckBox1->isChecked() ? 1 : 0);
   if (lastFile) *lastFile = w.LastFile;
   return result == QDialog::Rejected ? -1 : result;
 }

@@ -5,26 +5,27 @@
 #include "AppSettings.h"
 
 void RestoreWindowPlacement(QWidget* w) {
-  if (!ReadAppValue(QStringLiteral("WindowX")).isValid()) {
-    WriteAppValue(QStringLiteral("WindowState"), 0);
-    WriteAppValue(QStringLiteral("WindowX"), w->x());
-    WriteAppValue(QStringLiteral("WindowY"), w->y());
-    WriteAppValue(QStringLiteral("WindowWidth"), w->width());
-    WriteAppValue(QStringLiteral("WindowHeight"), w->height());
+  if (!ReadAppInt(QStringLiteral("WindowX"))) {
+    WriteAppInt(QStringLiteral("WindowState"), 0);
+    WriteAppInt(QStringLiteral("WindowX"), w->x());
+    WriteAppInt(QStringLiteral("WindowY"), w->y());
+    WriteAppInt(QStringLiteral("WindowWidth"), w->width());
+    WriteAppInt(QStringLiteral("WindowHeight"), w->height());
   }
-  w->setGeometry(ReadAppValue(QStringLiteral("WindowX")).toInt(), ReadAppValue(QStringLiteral("WindowY")).toInt(),
-                 ReadAppValue(QStringLiteral("WindowWidth")).toInt(), ReadAppValue(QStringLiteral("WindowHeight")).toInt());
-  if (ReadAppValue(QStringLiteral("WindowState")).toInt() == 2) w->showMaximized();
+  w->setGeometry(ReadAppInt(QStringLiteral("WindowX")).value_or(w->x()), ReadAppInt(QStringLiteral("WindowY")).value_or(w->y()),
+                 ReadAppInt(QStringLiteral("WindowWidth")).value_or(w->width()),
+                 ReadAppInt(QStringLiteral("WindowHeight")).value_or(w->height()));
+  if (ReadAppInt(QStringLiteral("WindowState")).value_or(0) == 2) w->showMaximized();
 }
 
 void StoreWindowPlacement(QWidget* w) {
   if (w->isMinimized()) return;
   const bool maximised = w->isMaximized();
-  WriteAppValue(QStringLiteral("WindowState"), maximised ? 2 : 0);
+  WriteAppInt(QStringLiteral("WindowState"), maximised ? 2 : 0);
   if (maximised) return;
   const QRect g = w->geometry();
-  WriteAppValue(QStringLiteral("WindowX"), g.x());
-  WriteAppValue(QStringLiteral("WindowY"), g.y());
-  WriteAppValue(QStringLiteral("WindowWidth"), g.width());
-  WriteAppValue(QStringLiteral("WindowHeight"), g.height());
+  WriteAppInt(QStringLiteral("WindowX"), g.x());
+  WriteAppInt(QStringLiteral("WindowY"), g.y());
+  WriteAppInt(QStringLiteral("WindowWidth"), g.width());
+  WriteAppInt(QStringLiteral("WindowHeight"), g.height());
 }
