@@ -16,8 +16,9 @@
 //                                                        left the display order).
 //   It runs only while NotifyEnabled is true (the file manager turns it off while loading).
 //   Rec is the typed record, so a hook can write it (e.g. through Rec.StreamPos) without a cast.
-//   An exception thrown by the hook propagates to the caller of Add/NotifyChanged/Delete; on
-//   Delete the record then stays in the master order (not yet removed).
+//   An exception thrown by the hook propagates to the caller of Add/NotifyChanged/Delete. The
+//   list stays whole: an added record stays added (the data is kept in memory), a record whose
+//   delete was refused stays in both orders at its places.
 //   Clear() does not notify (closing a file).
 #include <algorithm>
 #include <cstdint>
@@ -55,8 +56,15 @@ class TBaseDBList {
   virtual void Delete(int Index) {
     TRec* Rec = &Items(Index);
     auto It = std::find(Display.begin(), Display.end(), Rec);
+    std::ptrdiff_t DisplayPos = It - Display.begin();
     if (It != Display.end()) Display.erase(It);
-    Notify(caDeleting, Index, *Rec);
+    try {
+      Notify(caDeleting, Index, *Rec);
+    } catch (...) {
+      // The hook refused: the record stays where it was in both orders.
+      if (DisplayPos <= static_cast<std::ptrdiff_t>(Display.size())) Display.insert(Display.begin() + DisplayPos, Rec);
+      throw;
+    }
     Master.erase(Master.begin() + Index);
     delete Rec;
   }

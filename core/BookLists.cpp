@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "NumberIndex.h"
+#include "Prefetch.h"
 
 void TBookLists::Clear() {
   Transfers.Clear();
@@ -66,86 +67,132 @@ void ResolveLinks(TBookLists& L) {
   TNumberIndex Books = IndexOf(L.Books, [](const TBookRec& R) { return R.BookNo; });
   TSubIndex Subs(L.MainActs, Mains, L.SubActs);
 
-  for (TTransRec* R : L.Trans.MasterList()) {
-    R->MainAct = nullptr;
-    R->SubAct = nullptr;
-    R->Group = nullptr;
-    R->OtherBook = nullptr;
+  const auto& Recs = L.Trans.MasterList();
+  for (std::size_t I = 0; I < Recs.size(); ++I) {
+    if (I + PrefetchDistance < Recs.size()) PrefetchRecordNumbers(Recs[I + PrefetchDistance]);
+    TTransRec* R = Recs[I];
+    TMainActRec* Main = nullptr;
+    TSubActRec* Sub = nullptr;
+    TGroupRec* Group = nullptr;
+    TBookRec* Other = nullptr;
     switch (R->Kind) {
-      case tkOpenBal: Require(L.Books, Books.Find(R->BookNo)).OpenBal = R; break;
+      case tkOpenBal: StoreIfChanged(Require(L.Books, Books.Find(R->BookNo)).OpenBal, R); break;
       case tkTransferFrom:
-      case tkTransferTo: R->OtherBook = &Require(L.Books, Books.Find(R->GroupNo)); break;
+      case tkTransferTo: Other = &Require(L.Books, Books.Find(R->GroupNo)); break;
       case tkIncome:
       case tkExpense: {
         int MainSlot = Mains.Find(R->MainActNo);
-        R->MainAct = &Require(L.MainActs, MainSlot);
-        R->SubAct = Subs.Find(MainSlot, R->SubActNo);
-        if (!R->SubAct) Require(L.SubActs, -1);
-        R->Group = &Require(L.Groups, Groups.Find(R->GroupNo));
+        Main = &Require(L.MainActs, MainSlot);
+        Sub = Subs.Find(MainSlot, R->SubActNo);
+        if (!Sub) Require(L.SubActs, -1);
+        Group = &Require(L.Groups, Groups.Find(R->GroupNo));
         break;
       }
       default: break;
     }
-    R->Book = &Require(L.Books, Books.Find(R->BookNo));
+    // Stored only where they differ: linking again leaves the records untouched.
+    StoreIfChanged(R->MainAct, Main);
+    StoreIfChanged(R->SubAct, Sub);
+    StoreIfChanged(R->Group, Group);
+    StoreIfChanged(R->OtherBook, Other);
+    StoreIfChanged(R->Book, &Require(L.Books, Books.Find(R->BookNo)));
   }
   for (TSubActRec* S : L.SubActs.MasterList()) S->MainAct = &Require(L.MainActs, Mains.Find(S->MainActNo));
 }
 
-void ApplySelection(TBookLists& L) {
-  const bool OpenBalPass = UseOpenBalInSel || !(AccountSelActive || GroupSelActive || TransSelActive);
-  const bool TransferPass = !(AccountSelActive || GroupSelActive);
-  for (TTransRec* R : L.Trans.MasterList()) {
-    switch (R->Kind) {
-      case tkOpenBal: R->InSelection = BookShown(L, *R) && OpenBalPass; break;
-      case tkTransferFrom:
-      case tkTransferTo: R->InSelection = BookShown(L, *R) && TransferPass; break;
-      default: {
-        // Links are normally there; a record added without them is looked up once.
-        if (!R->SubAct) R->SubAct = L.SubActs.FindByNo(R->MainActNo, R->SubActNo);
-        if (!R->Group) R->Group = L.Groups.FindPtr(R->GroupNo);
-        R->InSelection = R->SubAct && R->SubAct->InSelection && R->Group && R->Group->InSelection && BookShown(L, *R);
-      }
-    }
+namespace {
+struct TSelectionRules {
+  bool OpenBalPass = UseOpenBalInSel || !(AccountSelActive || GroupSelActive || TransSelActive);
+  bool TransferPass = !(AccountSelActive || GroupSelActive);
+};
+
+void SelectOne(const TBookLists& L, TTransRec& R, const TSelectionRules& Rules) {
+  switch (R.Kind) {
+    case tkOpenBal: StoreIfChanged(R.InSelection, BookShown(L, R) && Rules.OpenBalPass); break;
+    case tkTransferFrom:
+    case tkTransferTo: StoreIfChanged(R.InSelection, BookShown(L, R) && Rules.TransferPass); break;
+    default:
+      // Links are normally there; a record added without them is looked up once.
+      if (!R.SubAct) R.SubAct = L.SubActs.FindByNo(R.MainActNo, R.SubActNo);
+      if (!R.Group) R.Group = L.Groups.FindPtr(R.GroupNo);
+      StoreIfChanged(R.InSelection,
+                     R.SubAct && R.SubAct->InSelection && R.Group && R.Group->InSelection && BookShown(L, R));
   }
 }
 
-void RecalcAccountTotals(TBookLists& L) {
+void ZeroAccountTotals(TBookLists& L) {
   for (TMainActRec* M : L.MainActs.MasterList()) M->Total = 0;
   for (TSubActRec* S : L.SubActs.MasterList()) S->Total = 0;
   L.MainActs.IncomeTotal = L.MainActs.ExpenseTotal = 0;
   L.SubActs.IncomeTotal = L.SubActs.ExpenseTotal = 0;
-  for (TTransRec* R : L.Trans.MasterList()) {
-    if (R->ViewIndex == -1 || !IsCounted(*R) || !R->IsNormal()) continue;
-    if (R->MainAct) {
-      R->MainAct->Total += R->Amount;
-      (R->MainAct->Kind == 1 ? L.MainActs.IncomeTotal : L.MainActs.ExpenseTotal) += R->Amount;
-    } else {
-      L.MainActs.AddAmount(R->MainActNo, R->Amount);
-    }
-    if (R->SubAct) {
-      R->SubAct->Total += R->Amount;
-      (R->SubAct->Kind == 1 ? L.SubActs.IncomeTotal : L.SubActs.ExpenseTotal) += R->Amount;
-    } else {
-      L.SubActs.AddAmount(R->MainActNo, R->SubActNo, R->Amount);
-    }
+}
+
+void ZeroGroupTotals(TBookLists& L) {
+  for (TGroupRec* G : L.Groups.MasterList()) G->IncomeTotal = G->ExpenseTotal = 0;
+  L.Groups.IncomeTotal = L.Groups.ExpenseTotal = 0;
+}
+
+bool CountsOnAccounts(const TTransRec& R) { return R.ViewIndex != -1 && IsCounted(R) && R.IsNormal(); }
+
+// AddAmount of the main and sub account lists, through the links when they are there.
+void AccountOne(TBookLists& L, const TTransRec& R) {
+  // The sub account's own link names the same main account and lies in a line already loaded.
+  TMainActRec* Main = R.SubAct && R.SubAct->MainAct ? R.SubAct->MainAct : R.MainAct;
+  if (Main) {
+    Main->Total += R.Amount;
+    (Main->Kind == 1 ? L.MainActs.IncomeTotal : L.MainActs.ExpenseTotal) += R.Amount;
+  } else {
+    L.MainActs.AddAmount(R.MainActNo, R.Amount);
+  }
+  if (R.SubAct) {
+    R.SubAct->Total += R.Amount;
+    (R.SubAct->Kind == 1 ? L.SubActs.IncomeTotal : L.SubActs.ExpenseTotal) += R.Amount;
+  } else {
+    L.SubActs.AddAmount(R.MainActNo, R.SubActNo, R.Amount);
   }
 }
 
-void RecalcGroupTotals(TBookLists& L) {
-  for (TGroupRec* G : L.Groups.MasterList()) G->IncomeTotal = G->ExpenseTotal = 0;
-  L.Groups.IncomeTotal = L.Groups.ExpenseTotal = 0;
-  for (TTransRec* R : L.Trans.MasterList()) {
-    if (R->ViewIndex == -1 || !IsCounted(*R) || !R->IsNormal()) continue;
-    TGroupRec* G = R->Group ? R->Group : L.Groups.FindPtr(R->GroupNo);
-    if (!G) continue;  // AddAmount ignores a missing group
-    if (R->Kind == tkIncome) {
-      G->IncomeTotal += R->Amount;
-      L.Groups.IncomeTotal += R->Amount;
-    } else {
-      G->ExpenseTotal += R->Amount;
-      L.Groups.ExpenseTotal += R->Amount;
-    }
+// AddAmount of the group list (a missing group is ignored).
+void GroupOne(TBookLists& L, const TTransRec& R) {
+  TGroupRec* G = R.Group ? R.Group : L.Groups.FindPtr(R.GroupNo);
+  if (!G) return;
+  if (R.Kind == tkIncome) {
+    G->IncomeTotal += R.Amount;
+    L.Groups.IncomeTotal += R.Amount;
+  } else {
+    G->ExpenseTotal += R.Amount;
+    L.Groups.ExpenseTotal += R.Amount;
   }
+}
+
+template <class TVisit>
+void ForEachMaster(const TBookLists& L, TVisit Visit) {
+  const auto& Recs = L.Trans.MasterList();
+  const std::size_t N = Recs.size();
+  for (std::size_t I = 0; I < N; ++I) {
+    if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
+    Visit(*Recs[I]);
+  }
+}
+}  // namespace
+
+void ApplySelection(TBookLists& L) {
+  TSelectionRules Rules;
+  ForEachMaster(L, [&](TTransRec& R) { SelectOne(L, R, Rules); });
+}
+
+void RecalcAccountTotals(TBookLists& L) {
+  ZeroAccountTotals(L);
+  ForEachMaster(L, [&](TTransRec& R) {
+    if (CountsOnAccounts(R)) AccountOne(L, R);
+  });
+}
+
+void RecalcGroupTotals(TBookLists& L) {
+  ZeroGroupTotals(L);
+  ForEachMaster(L, [&](TTransRec& R) {
+    if (CountsOnAccounts(R)) GroupOne(L, R);
+  });
 }
 
 void RecalcCategoryTotals(TBookLists& L) {
@@ -160,14 +207,34 @@ void RecalcCategoryTotals(TBookLists& L) {
   }
 }
 
+// The steps run in the required order per transaction, fused into one walk of the master order:
+// selection, visibility, running balance and account and group totals of a transaction depend
+// only on that transaction and the ones before it. View numbers follow the display order, so
+// when it differs from the master order they are given by a separate ApplyFilter pass.
 void RecalcAll(TBookLists& L) {
-  ApplySelection(L);
-  L.Trans.ApplyFilter();
-  L.Trans.ComputeBalances();
-  RecalcAccountTotals(L);
+  TTransList& T = L.Trans;
+  const bool SameOrder = T.MasterList() == T.DisplayList();
+  const TSelectionRules Rules;
+  ZeroAccountTotals(L);
+  ZeroGroupTotals(L);
+  T.BeginFilter();
+  T.BeginBalances();
+  ForEachMaster(L, [&](TTransRec& R) {
+    SelectOne(L, R, Rules);
+    if (SameOrder) T.FilterOne(R);
+    else if (T.FilteredOut(R)) StoreIfChanged(R.ViewIndex, -1);
+    else if (R.ViewIndex == -1) R.ViewIndex = 0;  // numbered by ApplyFilter below
+    T.BalanceOne(R);
+    if (CountsOnAccounts(R)) {
+      AccountOne(L, R);
+      GroupOne(L, R);
+    }
+  });
+  if (SameOrder) T.EndFilter();
+  else T.ApplyFilter();
+  T.EndBalances();
   L.MainActs.Recount();
   L.SubActs.Recount();
-  RecalcGroupTotals(L);
   L.Groups.Recount();
   RecalcCategoryTotals(L);  // needs the main accounts' view indexes
   L.Cats.Recount();
@@ -175,7 +242,10 @@ void RecalcAll(TBookLists& L) {
 
 void RecalcBookTotals(TBookLists& L) {
   for (TBookRec* B : L.Books.MasterList()) B->IncomeTotal = B->ExpenseTotal = 0;
-  for (TTransRec* R : L.Trans.MasterList()) {
+  const auto& Recs = L.Trans.MasterList();
+  for (std::size_t I = 0; I < Recs.size(); ++I) {
+    if (I + PrefetchDistance < Recs.size()) PrefetchRecord(Recs[I + PrefetchDistance]);
+    TTransRec* R = Recs[I];
     if (R->ViewIndex == -1) continue;
     TBookRec* B = R->Book ? R->Book : &L.Books.FindByNo(R->BookNo);
     switch (R->Kind) {

@@ -29,10 +29,7 @@ struct TState {
 };
 
 TState& State() {
-  static TState S = [] {
-    TState Init;
-    return Init;
-  }();
+  static TState S;
   return S;
 }
 

@@ -20,7 +20,8 @@ class TNumberIndex {
       Min = No < Min ? No : Min;
       Max = No > Max ? No : Max;
     }
-    UseDense = Max - Min < 4 * static_cast<std::int64_t>(Count) + 4096;
+    // Account numbers step by 100, so allow a sparse table; beyond that a hash map.
+    UseDense = Max - Min < 256 * static_cast<std::int64_t>(Count) + 65536;
     if (UseDense) {
       Dense.assign(static_cast<std::size_t>(Max - Min + 1), -1);
       for (int I = 0; I < Count; ++I) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "MoneyFormat.h"
+#include "Prefetch.h"
 
 bool DateRangeActive = false;
 bool AccountSelActive = false;
@@ -120,56 +121,80 @@ void TTransList::SetDateRange(int Mode) {
     for (TTransRec* Rec : Master) Rec->InSelection = true;
 }
 
-void TTransList::ApplyFilter() {
+void TTransList::BeginFilter() {
   IncomeTotal = ExpenseTotal = 0;
-  int Next = 0;
-  for (TTransRec* Rec : Display) {
-    bool Hidden = Rec->Date < DateFrom || Rec->Date > DateTo || !Rec->InSelection || !Rec->FindMatch ||
-                  (DateRangeActive && Rec->Kind == tkOpenBal && !UseOpenBalInSel);
-    if (Hidden) {
-      Rec->ViewIndex = -1;
-      continue;
-    }
-    Rec->ViewIndex = Next++;
-    if (!(Rec->Enabled || FindIncludesDisabled || IncludeDisabledInCalc)) continue;
-    switch (Rec->Kind) {
+  FilterNext = 0;
+}
+
+void TTransList::FilterOne(TTransRec& Rec) {
+  if (FilteredOut(Rec)) {
+    StoreIfChanged(Rec.ViewIndex, -1);
+    return;
+  }
+  StoreIfChanged(Rec.ViewIndex, FilterNext++);
+  if (!(Rec.Enabled || FindIncludesDisabled || IncludeDisabledInCalc)) return;
+  switch (Rec.Kind) {
+    case tkIncome:
+    case tkTransferFrom: IncomeTotal += Rec.Amount; break;
+    case tkExpense:
+    case tkTransferTo: ExpenseTotal += Rec.Amount; break;
+    case tkOpenBal:
+      if (Rec.Amount >= 0) IncomeTotal += Rec.Amount;
+      else ExpenseTotal -= Rec.Amount;
+      break;
+    default: break;
+  }
+}
+
+void TTransList::EndFilter() { VisibleCount = FilterNext; }
+
+void TTransList::ApplyFilter() {
+  BeginFilter();
+  const std::size_t N = Display.size();
+  for (std::size_t I = 0; I < N; ++I) {
+    if (I + PrefetchDistance < N) PrefetchRecord(Display[I + PrefetchDistance]);
+    FilterOne(*Display[I]);
+  }
+  EndFilter();
+}
+
+void TTransList::BeginBalances() {
+  DisabledCount = 0;
+  Running = 0;
+  Prev = Master.empty() ? nullptr : Master.front();
+}
+
+void TTransList::BalanceOne(TTransRec& Rec) {
+  if (Rec.ViewIndex != -1 && IsCounted(Rec)) {
+    switch (Rec.Kind) {
       case tkIncome:
-      case tkTransferFrom: IncomeTotal += Rec->Amount; break;
-      case tkExpense:
-      case tkTransferTo: ExpenseTotal += Rec->Amount; break;
       case tkOpenBal:
-        if (Rec->Amount >= 0) IncomeTotal += Rec->Amount;
-        else ExpenseTotal -= Rec->Amount;
-        break;
+      case tkTransferFrom: Running += Rec.Amount; break;
+      case tkExpense:
+      case tkTransferTo: Running -= Rec.Amount; break;
       default: break;
     }
+    StoreIfChanged(Prev->EndOfDay, Rec.Date > Prev->Date);
+    Prev = &Rec;
   }
-  VisibleCount = Next;
+  StoreIfChanged(Rec.Balance, Running);
+  if (!Rec.Enabled) ++DisabledCount;
+}
+
+void TTransList::EndBalances() {
+  if (Master.empty()) return;
+  Master.front()->EndOfDay = true;
+  Prev->EndOfDay = true;  // the last counted transaction (or the first, when none counted)
 }
 
 void TTransList::ComputeBalances() {
-  DisabledCount = 0;
-  if (Master.empty()) return;
-  Currency Running = 0;
-  TTransRec* Prev = Master.front();
-  for (TTransRec* Rec : Master) {
-    if (Rec->ViewIndex != -1 && IsCounted(*Rec)) {
-      switch (Rec->Kind) {
-        case tkIncome:
-        case tkOpenBal:
-        case tkTransferFrom: Running += Rec->Amount; break;
-        case tkExpense:
-        case tkTransferTo: Running -= Rec->Amount; break;
-        default: break;
-      }
-      Prev->EndOfDay = Rec->Date > Prev->Date;
-      Prev = Rec;
-    }
-    Rec->Balance = Running;
-    if (!Rec->Enabled) ++DisabledCount;
+  BeginBalances();
+  const std::size_t N = Master.size();
+  for (std::size_t I = 0; I < N; ++I) {
+    if (I + PrefetchDistance < N) PrefetchRecord(Master[I + PrefetchDistance]);
+    BalanceOne(*Master[I]);
   }
-  Master.front()->EndOfDay = true;
-  Prev->EndOfDay = true;  // the last counted transaction (or the first, when none counted)
+  EndBalances();
 }
 
 void TTransList::ToggleEnabled(int ViewIndex) {

@@ -15,29 +15,34 @@
 // Transaction kinds.
 enum : std::uint8_t { tkIncome = 1, tkExpense = 2, tkOpenBal = 3, tkTransferFrom = 4, tkTransferTo = 5 };
 
-struct TTransRec : TDBRec {
-  std::int32_t TransNo = 0;      // split parts share one number
+// The fields a recomputation walks over (RecalcAll, the date sort) fill exactly the first cache
+// line of a record, and records start on a line, so that a walk over a million of them in date
+// order loads one line per transaction. StreamPos (as in every record) therefore comes last.
+struct alignas(64) TTransRec {
   TDateTime Date = 0;
-  std::uint8_t Kind = 0;         // tk* above
-  std::string Reference;         // string[20]
-  std::int32_t MainActNo = 0;    // kinds 1, 2: main account; 4, 5: TransNo of the other half; 3: 0
-  TMainActRec* MainAct = nullptr;   // kinds 1, 2
-  std::int32_t SubActNo = 0;
-  TSubActRec* SubAct = nullptr;     // kinds 1, 2
-  std::int16_t GroupNo = 0;      // kinds 1, 2: the group; 4, 5: BookNo of the other book
-  TGroupRec* Group = nullptr;       // kinds 1, 2
-  TBookRec* OtherBook = nullptr;    // kinds 4, 5: the book numbered GroupNo
-  std::int16_t BookNo = 0;
-  TBookRec* Book = nullptr;
   Currency Amount = 0;           // positive; kind 3 may be negative
   Currency Balance = 0;          // computed running balance
-  std::string Details;           // at most 255 characters kept in the file
-  std::int32_t ViewIndex = -1;
+  TBookRec* Book = nullptr;
+  TSubActRec* SubAct = nullptr;     // kinds 1, 2
+  TGroupRec* Group = nullptr;       // kinds 1, 2
+  std::int32_t ViewIndex = -1;   // row among the visible transactions in display order, -1 hidden
+  std::int32_t TransNo = 0;      // split parts share one number
+  std::uint8_t Kind = 0;         // tk* above
   bool InSelection = false;
   bool FindMatch = true;
   bool EndOfDay = true;
   bool Enabled = true;           // reconciled
   char SplitLetter = '0';        // '0' unsplit, else the part's letter
+  std::int16_t GroupNo = 0;      // kinds 1, 2: the group; 4, 5: BookNo of the other book
+  // Second line.
+  std::int16_t BookNo = 0;
+  std::int32_t MainActNo = 0;    // kinds 1, 2: main account; 4, 5: TransNo of the other half; 3: 0
+  std::int32_t SubActNo = 0;     // kinds 1, 2: the sub account within MainActNo
+  TMainActRec* MainAct = nullptr;   // kinds 1, 2
+  TBookRec* OtherBook = nullptr;    // kinds 4, 5: the book numbered GroupNo
+  std::string Reference;         // string[20]
+  std::string Details;           // at most 255 characters kept in the file
+  std::int64_t StreamPos = 0;    // slot of the record in the "Transactions" stream
 
   // Copies every field, links included, except StreamPos.
   void Assign(const TTransRec& Other);
@@ -91,6 +96,20 @@ class TTransList : public TBaseDBList<TTransRec> {
   void SetDateRange(int Mode);
   void ApplyFilter();
   void ComputeBalances();
+
+  // The per-record steps of ApplyFilter (display order) and ComputeBalances (master order), for
+  // recomputations that walk the list once for several purposes (RecalcAll). A Begin, one call
+  // per record in the required order, then the End gives exactly what the whole pass gives.
+  bool FilteredOut(const TTransRec& Rec) const {
+    return Rec.Date < DateFrom || Rec.Date > DateTo || !Rec.InSelection || !Rec.FindMatch ||
+           (DateRangeActive && Rec.Kind == tkOpenBal && !UseOpenBalInSel);
+  }
+  void BeginFilter();
+  void FilterOne(TTransRec& Rec);
+  void EndFilter();
+  void BeginBalances();
+  void BalanceOne(TTransRec& Rec);  // Rec.ViewIndex must already say whether it is visible
+  void EndBalances();
   void ToggleEnabled(int ViewIndex);
   void RemoveFromTotals(const TTransRec& Rec);
   void AddToTotals(const TTransRec& Rec);
@@ -111,5 +130,8 @@ class TTransList : public TBaseDBList<TTransRec> {
 
  private:
   void WidenLimits(TDateTime Date);
+  int FilterNext = 0;
+  Currency Running = 0;
+  TTransRec* Prev = nullptr;
   void SortRecords(std::vector<TTransRec*>& Recs, int Code);
 };

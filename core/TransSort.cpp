@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "Prefetch.h"
 #include "TransList.h"
 
 namespace {
@@ -94,10 +95,44 @@ TKey MakeKey(TTransRec* R, int Code) {
 }
 }  // namespace
 
-void TTransList::SortRecords(std::vector<TTransRec*>& Recs, int Code) {
-  std::vector<TKey> Keys;
+namespace {
+// Code 1 is the order the program uses most (the master order and the default view): its keys
+// pack into a date and one integer.
+struct TDateKey {
+  double D;
+  std::uint64_t K;  // book position + 1 (16 bits), not an opening balance (1), TransNo (32), letter (8)
+  TTransRec* Rec;
+};
+
+TDateKey MakeDateKey(TTransRec* R) {
+  std::int64_t Pos = std::clamp<std::int64_t>(PositionOf(*R) + 1, 0, 0xFFFF);
+  std::uint64_t No = static_cast<std::uint64_t>(static_cast<std::int64_t>(R->TransNo) + 0x80000000LL);
+  std::uint64_t K = (static_cast<std::uint64_t>(Pos) << 41) | (std::uint64_t(R->Kind == tkOpenBal ? 0 : 1) << 40) |
+                    (No << 8) | static_cast<unsigned char>(R->SplitLetter);
+  return {std::isnan(R->Date) ? -std::numeric_limits<double>::infinity() : R->Date, K, R};
+}
+
+bool DateKeyLess(const TDateKey& A, const TDateKey& B) { return A.D != B.D ? A.D < B.D : A.K < B.K; }
+
+template <class TKeyT, class TMake, class TLess>
+void SortByKeys(std::vector<TTransRec*>& Recs, TMake Make, TLess Less) {
+  std::vector<TKeyT> Keys;
   Keys.reserve(Recs.size());
-  for (TTransRec* R : Recs) Keys.push_back(MakeKey(R, Code));
-  std::sort(Keys.begin(), Keys.end(), KeyLess);
-  for (std::size_t I = 0; I < Keys.size(); ++I) Recs[I] = Keys[I].Rec;
+  const std::size_t N = Recs.size();
+  for (std::size_t I = 0; I < N; ++I) {
+    if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
+    Keys.push_back(Make(Recs[I]));
+  }
+  if (std::is_sorted(Keys.begin(), Keys.end(), Less)) return;  // re-sorting a sorted view is common
+  std::sort(Keys.begin(), Keys.end(), Less);
+  for (std::size_t I = 0; I < N; ++I) Recs[I] = Keys[I].Rec;
+}
+}  // namespace
+
+void TTransList::SortRecords(std::vector<TTransRec*>& Recs, int Code) {
+  if (Code == 1) {
+    SortByKeys<TDateKey>(Recs, MakeDateKey, DateKeyLess);
+  } else {
+    SortByKeys<TKey>(Recs, [Code](TTransRec* R) { return MakeKey(R, Code); }, KeyLess);
+  }
 }

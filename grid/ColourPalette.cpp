@@ -1,6 +1,7 @@
 #include "ColourPalette.h"
 
 #include "ColourValues.h"
+#include "Columns.h"
 
 #include <array>
 
@@ -67,4 +68,12 @@ const std::array<TColor, PaletteSize> Palette = BuildPalette();
 TColor PaletteColour(int index) {
   if (index < 0 || index >= PaletteSize) index = 0;
   return Palette[index] | 0x02000000u;
+}
+
+void UsePaletteColours(TColumns& columns) {
+  for (int i = 0; i < columns.Count(); ++i) {
+    TColProperty& c = columns.Items(i);
+    c.Color = PaletteIndexColour(c.ColorIndex);
+    c.FontCol = PaletteIndexColour(c.FontColIndex);
+  }
 }

@@ -66,8 +66,8 @@ void BM_ScrollOneRow(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_PaintFullViewport)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_ScrollOneRow)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_PaintFullViewport)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ScrollOneRow)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

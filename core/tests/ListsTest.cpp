@@ -77,6 +77,16 @@ TEST(BaseDBList, NotificationsCarryActionIndexAndRecord) {
   EXPECT_EQ(Subs.DisplayList().size(), 2u);
   EXPECT_EQ(Subs.Items(1).ActNo, 3);
 
+  // A hook that fails (the file cannot be written) leaves the record in both orders.
+  Subs.OnChange = [](TChangeAction Action, int, TSubActRec&) {
+    if (Action == caDeleting) throw std::runtime_error("write failed");
+  };
+  const TSubActRec* Second = &Subs.Items(1);
+  EXPECT_THROW(Subs.Delete(1), std::runtime_error);
+  EXPECT_EQ(&Subs.Items(1), Second);
+  EXPECT_EQ(Subs.DisplayList()[1], Second);
+  Subs.OnChange = nullptr;
+
   Subs.NotifyEnabled = false;  // loading: silent
   Subs.Add(std::make_unique<TSubActRec>());
   Subs.Delete(0);

@@ -343,3 +343,25 @@ TEST(ResolveLinks, DanglingNumbersRaiseTheOwningListsException) {
     ++Which;
   }
 }
+
+TEST(ResolveLinks, NumbersFarApart) {
+  BookFixture F;
+  F.AddBook(0, "Bank");
+  F.AddBook(30000, "Far");
+  F.AddMain(100, "Low", 1, 0);
+  F.AddMain(2000000000, "High", 2, 6);
+  F.AddSub(100, 1, "a", 1);
+  F.AddSub(2000000000, 1000000, "b", 2);
+  F.AddGroup(0, "G");
+  F.AddGroup(32000, "Far group");
+  TTransRec* Low = F.AddTrans({1, '0', tkIncome, 1, 0, "", 100, 1, 0, 5});
+  TTransRec* High = F.AddTrans({2, '0', tkExpense, 1, 30000, "", 2000000000, 1000000, 32000, 7});
+  ResolveLinks(F.L);
+  EXPECT_EQ(Low->MainAct->Name, "Low");
+  EXPECT_EQ(High->MainAct->Name, "High");
+  EXPECT_EQ(High->SubAct->Name, "b");
+  EXPECT_EQ(High->Group->Name, "Far group");
+  EXPECT_EQ(High->Book->Name, "Far");
+  F.AddTrans({3, '0', tkIncome, 1, 0, "", 2000000001, 1, 0, 1});
+  EXPECT_THROW(ResolveLinks(F.L), EMainActDBException);
+}

@@ -89,3 +89,66 @@ TEST_F(SortBook, MasterByDateFollowsBookPositionsAfterReordering) {
   L.Trans.SortMasterByDate();
   EXPECT_EQ(MasterNos(), (std::vector<int>{8, 4, 9, 6, 3, 5, 5}));
 }
+
+namespace {
+// Everything RecalcAll produces, to compare the fused walk with the steps one by one.
+std::vector<std::int64_t> Snapshot(const TBookLists& L) {
+  std::vector<std::int64_t> S;
+  for (const TTransRec* R : L.Trans.MasterList())
+    S.insert(S.end(), {R->ViewIndex, R->Balance, R->InSelection, R->EndOfDay});
+  S.insert(S.end(), {L.Trans.VisibleCount, L.Trans.DisabledCount, L.Trans.IncomeTotal, L.Trans.ExpenseTotal});
+  for (const TMainActRec* R : L.MainActs.MasterList()) S.insert(S.end(), {R->Total, R->ViewIndex});
+  for (const TSubActRec* R : L.SubActs.MasterList()) S.insert(S.end(), {R->Total, R->ViewIndex});
+  for (const TGroupRec* R : L.Groups.MasterList()) S.insert(S.end(), {R->IncomeTotal, R->ExpenseTotal, R->ViewIndex});
+  for (const TCatRec* R : L.Cats.MasterList()) S.insert(S.end(), {R->Total, R->ViewIndex});
+  S.insert(S.end(), {L.MainActs.IncomeTotal, L.MainActs.ExpenseTotal, L.SubActs.ExpenseTotal, L.Groups.IncomeTotal,
+                     L.Cats.IncomeTotal, L.Cats.ExpenseTotal});
+  return S;
+}
+
+void RecalcStepByStep(TBookLists& L) {
+  ApplySelection(L);
+  L.Trans.ApplyFilter();
+  L.Trans.ComputeBalances();
+  RecalcAccountTotals(L);
+  L.MainActs.Recount();
+  L.SubActs.Recount();
+  RecalcGroupTotals(L);
+  L.Groups.Recount();
+  RecalcCategoryTotals(L);
+  L.Cats.Recount();
+}
+}  // namespace
+
+TEST_F(SortBook, RecalcAllEqualsTheStepsInOrder) {
+  ByNo(3).Enabled = false;
+  struct {
+    int DisplayCode;
+    std::function<void()> Set;
+  } Cases[] = {
+      {1, [] {}},
+      {4, [] {}},  // display order differs from the master order
+      {8, [this] {
+         AccountSelActive = true;
+         L.SubActs.FindByNo(300, 3)->InSelection = false;
+       }},
+      {1, [this] {
+         DateRangeActive = true;
+         L.Trans.SetDateLimit(1, D1);
+       }},
+      {9, [this] {
+         IncludeDisabledInCalc = true;
+         L.Books.Items(1).Shown = false;
+       }},
+  };
+  L.Trans.SortMasterByDate();
+  for (auto& C : Cases) {
+    C.Set();
+    L.Trans.SortBy(C.DisplayCode);
+    RecalcStepByStep(L);
+    std::vector<std::int64_t> Expected = Snapshot(L);
+    for (TTransRec* R : L.Trans.MasterList()) R->ViewIndex = 5, R->Balance = 1, R->InSelection = !R->InSelection;
+    RecalcAll(L);
+    EXPECT_EQ(Snapshot(L), Expected) << "display code " << C.DisplayCode;
+  }
+}

@@ -1,3 +1,4 @@
+#include "ColourPalette.h"
 #include "ColumnRecord.h"
 #include "DefaultColumnSets.h"
 
@@ -141,4 +142,19 @@ TEST(ColumnRecord, OversizedLengthByteAndJunkBytesAreHarmless) {
   EXPECT_EQ(c.Title, std::string(30, 'a'));
   EXPECT_TRUE(c.Visible);
   EXPECT_FALSE(c.ShowTotal);
+}
+
+TEST(ColumnRecord, PaletteDisplayKeepsTheStoredColoursInTheRecord) {
+  TColumns read;
+  LoadDefaultColumns(1, read);
+  const auto stored = WriteColumns(read, cmHighColour);
+  ASSERT_TRUE(ReadColumns(read, stored));
+  UsePaletteColours(read);
+  EXPECT_EQ(read.Items(2).Color, PaletteIndexColour(54));
+  EXPECT_EQ(read.Items(2).FontCol, PaletteIndexColour(55));
+  // The palette entries behind the default indexes carry the default colours.
+  EXPECT_EQ(PaletteColour(54), read.Items(2).ColorHi);
+  EXPECT_EQ(PaletteColour(233), 0x02BBBBBBu);
+  // Written again in palette mode, the record holds the colours read, not the palette entries.
+  EXPECT_EQ(WriteColumns(read, cmPalette256), stored);
 }

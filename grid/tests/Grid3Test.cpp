@@ -84,11 +84,14 @@ class Grid3Test : public QObject {
   void droppingTitleOnItselfFiresNothing();
   void movingPastHiddenColumn();
   void insertMarkerFollowsTheMouse();
+  void dropJustRightOfTheLastColumn();
+  void horizontalScrollCountsColumns();
   void lockRefusedKeepsLockScreen();
   void cornerButtons();
   void doubleClickWhileClearedDoesNothing();
   void scrollByPastEitherEndDoesNotMove();
   void wheelStopsAtTheEnds();
+  void eachSetKeepsItsScrollPosition();
   void scrolledRowsMatchAFreshDrawing();
   void rowEventsUseAbsoluteRows();
   void lockedGridIgnoresRows();
@@ -175,25 +178,29 @@ void Grid3Test::overflowShowsHashesOrEllipsis() {
 }
 
 void Grid3Test::borderDragStaysWithinLimits() {
-  Fixture f;
-  const int v = 4;  // "Account Name", 20..300
-  const TColProperty& col = f.info.ColInfo.VisibleItem(v);
-  const QPoint b = f.BorderOf(v);
-  QTest::mousePress(&f.grid, Qt::LeftButton, {}, b);
-  f.Move(b + QPoint(30, 0));
-  QCOMPARE(col.Width, 93 + 30);
-  f.Move(b + QPoint(700, 0));
-  QCOMPARE(col.Width, 300);
-  f.Move(b - QPoint(500, 0));
-  QCOMPARE(col.Width, 20);
-  QTest::mouseRelease(&f.grid, Qt::LeftButton, {}, b - QPoint(500, 0));
-  QVERIFY(!f.sizes.isEmpty());
-  for (const auto& s : f.sizes) {
-    QCOMPARE(s.first, 4);
-    QVERIFY(s.second >= 20 && s.second <= 300);
+  for (bool animation : {false, true}) {
+    Fixture f;
+    f.grid.AnimationOn = animation;
+    const int v = 4;  // "Account Name", 20..300
+    const TColProperty& col = f.info.ColInfo.VisibleItem(v);
+    const QPoint b = f.BorderOf(v);
+    QTest::mousePress(&f.grid, Qt::LeftButton, {}, b);
+    f.Move(b + QPoint(30, 0));
+    QCOMPARE(f.sizes.last().second, 93 + 30);
+    // Live: the column follows at once; outlined: the rows keep the old width until release.
+    QCOMPARE(col.Width, animation ? 123 : 93);
+    f.Move(b + QPoint(700, 0));
+    QCOMPARE(f.sizes.last().second, 300);
+    f.Move(b - QPoint(500, 0));
+    QTest::mouseRelease(&f.grid, Qt::LeftButton, {}, b - QPoint(500, 0));
+    QCOMPARE(col.Width, 20);
+    for (const auto& s : f.sizes) {
+      QCOMPARE(s.first, 4);
+      QVERIFY(s.second >= 20 && s.second <= 300);
+    }
+    QCOMPARE(f.sizes.last().second, 20);
+    QVERIFY(f.colBtn.isEmpty());  // a border press is not a title click
   }
-  QCOMPARE(f.sizes.last().second, 20);
-  QVERIFY(f.colBtn.isEmpty());  // a border press is not a title click
 }
 
 void Grid3Test::autoFitStaysWithinLimits_data() {
@@ -263,6 +270,54 @@ void Grid3Test::insertMarkerFollowsTheMouse() {
   QVERIFY(f.grid.grab(strip).toImage() != with);
   QTest::mouseRelease(&f.grid, Qt::LeftButton, {}, QPoint(f.grid.width() - 30, 100));
   QCOMPARE(f.orderChanges, 0);
+}
+
+void Grid3Test::dropJustRightOfTheLastColumn() {
+  Fixture wide(100, QSize(1000, 330));  // every column fits: nothing to scroll
+  const int lastV = wide.info.ColInfo.VisibleCount() - 1;
+  const QRect last = wide.grid.TitleRect(lastV);
+  wide.DragTitle(0, QPoint(last.right() + 10, last.center().y()));
+  QCOMPARE(wide.orderChanges, 1);
+  QCOMPARE(QString::fromStdString(wide.info.ColInfo.VisibleItem(lastV).Title), QStringLiteral("No."));
+  wide.DragTitle(1, QPoint(last.right() + 40, last.center().y()));  // too far right: nowhere
+  QCOMPARE(wide.orderChanges, 1);
+
+  // Too narrow for all columns: the last column lies beyond the right edge, and the column cut
+  // by the edge is an ordinary target.
+  Fixture narrow(100, QSize(500, 330));
+  QVERIFY(narrow.grid.HorzScrollBar()->Max() > 0);
+  const QRect edge = narrow.grid.DataRect();
+  QVERIFY(narrow.grid.TitleRect(narrow.info.ColInfo.VisibleCount() - 1).left() > edge.right());
+  int cut = 0;
+  while (!narrow.grid.TitleRect(cut).contains(QPoint(edge.right() - 2, 10))) ++cut;
+  QVERIFY(narrow.grid.TitleRect(cut).right() > edge.right());
+  narrow.DragTitle(0, QPoint(edge.right() - 2, 10));
+  QCOMPARE(narrow.orderChanges, 1);
+  QCOMPARE(QString::fromStdString(narrow.info.ColInfo.VisibleItem(cut - 1).Title), QStringLiteral("No."));
+}
+
+void Grid3Test::horizontalScrollCountsColumns() {
+  Fixture f(100, QSize(500, 330));
+  TGrid3ScrollBar* h = f.grid.HorzScrollBar();
+  const int max = h->Max();
+  QVERIFY(max > 0);
+  // At the last position the remaining columns fit; one less and they do not.
+  const TColumns& c = f.info.ColInfo;
+  const int avail = f.grid.DataRect().width();
+  QVERIFY(c.VisibleWidth() - c.WidthBefore(max) <= avail);
+  QVERIFY(c.VisibleWidth() - c.WidthBefore(max - 1) > avail);
+  QVERIFY(!h->SetPosition(max + 1, true));
+  QCOMPARE(f.grid.FirstCol(), 0);
+  QVERIFY(h->SetPosition(2, true));
+  QCOMPARE(f.grid.FirstCol(), 2);
+  QVERIFY(f.grid.TitleRect(1).isNull());
+  QCOMPARE(f.grid.TitleRect(2).left(), f.grid.DataRect().left());
+  f.Click(f.grid.TitleRect(2).center());  // clicks reach the shown column, not the first one
+  QCOMPARE(f.info.SortIndex, 2);
+  // The top corner button scrolls fully left again.
+  TGrid3BtnControl* b = f.grid.Buttons();
+  QTest::mouseClick(b, Qt::LeftButton, {}, b->ButtonRect(TGrid3BtnControl::TopButton).center());
+  QCOMPARE(f.grid.FirstCol(), 0);
 }
 
 void Grid3Test::lockRefusedKeepsLockScreen() {
@@ -379,6 +434,23 @@ void Grid3Test::wheelStopsAtTheEnds() {
   QCOMPARE(f.grid.FirstRow(), 6);
   wheel(-100);
   QCOMPARE(f.grid.FirstRow(), 100 - f.grid.VisibleRows());
+}
+
+void Grid3Test::eachSetKeepsItsScrollPosition() {
+  Fixture f(100);
+  QVERIFY(f.grid.ScrollBy(40));
+  TGridInfo groups;
+  LoadDefaultGridInfo(3, groups);
+  f.grid.SetGridInfo(&groups);  // another tab with few rows
+  f.grid.SetRowCount(5);
+  QCOMPARE(f.grid.FirstRow(), 0);
+  QCOMPARE(f.info.ScrollBarPos, 40);
+  f.grid.SetGridInfo(&f.info);  // back: the old position returns once the rows are known
+  f.grid.SetRowCount(100);
+  QCOMPARE(f.grid.FirstRow(), 40);
+  f.grid.SetRowCount(20);  // fewer rows: the position follows the end
+  QCOMPARE(f.grid.FirstRow(), 20 - f.grid.VisibleRows());
+  QCOMPARE(f.info.ScrollBarPos, f.grid.FirstRow());
 }
 
 void Grid3Test::scrolledRowsMatchAFreshDrawing() {

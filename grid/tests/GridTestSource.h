@@ -28,7 +28,7 @@ struct GridTestSource {
     static const char* subs[] = {"Stationery", "Premises", "Shop Counter", "Mobile", "Fuel"};
     const int k = r % 5;
     t[0] = QString::number(r + 1);
-    t[1] = QStringLiteral("%1/%2/2026").arg(1 + r % 28, 2, 10, QLatin1Char('0')).arg(1 + (r / 28) % 12, 2, 10, QLatin1Char('0'));
+    t[1] = QStringLiteral("%1/%2/26").arg(1 + r % 28, 2, 10, QLatin1Char('0')).arg(1 + (r / 28) % 12, 2, 10, QLatin1Char('0'));
     t[2] = QStringLiteral("CHQ %1").arg(1000 + r);
     t[3] = QString::number(100 * (k + 1));
     t[4] = QString::fromUtf8(names[k]);

@@ -80,6 +80,26 @@ int main(int argc, char** argv) {
     s.Save(dir, "grid-insert-marker.png");
   }
   {
+    Shot s(1000, 330, true);  // title buttons: hot under the mouse, then pressed
+    const QRect strip(0, 0, 1000, 60);
+    const QPoint over = s.grid.TitleRect(4).center();
+    QMouseEvent move(QEvent::MouseMove, over, s.grid.mapToGlobal(over), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(&s.grid, &move);
+    s.grid.grab(strip).save(dir + "/grid-title-hot.png");
+    QTest::mousePress(&s.grid, Qt::LeftButton, {}, s.grid.TitleRect(2).center());
+    s.grid.grab(strip).save(dir + "/grid-title-pressed.png");
+  }
+  {
+    Shot s(1000, 330, true);  // a column border being dragged: the XOR line over the rows
+    const QRect t = s.grid.TitleRect(4);
+    const QPoint border(t.right() + 1, t.center().y());
+    QTest::mousePress(&s.grid, Qt::LeftButton, {}, border);
+    const QPoint to = border + QPoint(60, 40);
+    QMouseEvent move(QEvent::MouseMove, to, s.grid.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&s.grid, &move);
+    s.Save(dir, "grid-border-drag.png");
+  }
+  {
     Shot s(1000, 330, true);
     s.info.ColInfo.Items(9).Width = 40;   // income too narrow for its values: "#"
     s.info.ColInfo.Items(4).Width = 60;   // account name cut with an ellipsis

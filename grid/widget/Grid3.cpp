@@ -47,9 +47,11 @@ void TGrid3::SetGridInfo(TGridInfo* info) {
     info_->SetRowHeight(RowHeight);
     if (!dynamic_cast<TQtRowBackgroundCache*>(info_->RowCache()))
       info_->SetRowCache(std::make_unique<TQtRowBackgroundCache>());
-    firstRow_ = info_->ScrollBarPos;
+    // The set's remembered position holds until the owner gives the new row count.
+    firstRow_ = pendingFirstRow_ = info_->ScrollBarPos;
   } else {
     firstRow_ = 0;
+    pendingFirstRow_ = -1;
   }
   firstCol_ = 0;
   Layout();
@@ -98,6 +100,7 @@ void TGrid3::ApplyScheme() {
 
 void TGrid3::changeEvent(QEvent* e) {
   if (e->type() == QEvent::PaletteChange || e->type() == QEvent::FontChange) {
+    if (auto* cache = Cache()) cache->key = 0;  // system colours may have changed under the strips
     ApplyScheme();
     Layout();
   }
@@ -114,17 +117,19 @@ int TGrid3::BufferWidth() const {
   return qMax(w, DataRect().width());
 }
 
-std::vector<TGrid3::VisCol> TGrid3::ShownColumns() const {
+std::vector<TGrid3::VisCol> TGrid3::ShownColumns(bool titles) const {
   std::vector<VisCol> cols;
   if (!info_) return cols;
   const TColumns& c = info_->ColInfo;
+  const bool outline = titles && mode_ == BorderDrag && !AnimationOn;
   int v = 0, left = 0;
   for (int i = 0; i < c.Count(); ++i) {
     const TColProperty& col = c.Items(i);
     if (!col.Visible) continue;
+    const int width = outline && v == dragCol_ ? dragWidth_ : col.Width;
     if (v++ < firstCol_) continue;
-    cols.push_back({i, left, col.Width});
-    left += col.Width;
+    cols.push_back({i, left, width});
+    left += width;
   }
   return cols;
 }
@@ -143,12 +148,12 @@ void TGrid3::Layout() {
   visibleRows_ = qMax(0, (d.height() - TitleHeight - TotalsHeight - 1) / RowHeight);
   const int maxRow = qMax(0, rowCount_ - visibleRows_);
   VertScrollBar()->SetRange(0, maxRow, qMax(1, visibleRows_));
-  firstRow_ = qBound(0, firstRow_, maxRow);
+  firstRow_ = qBound(0, pendingFirstRow_ >= 0 ? pendingFirstRow_ : firstRow_, maxRow);
   VertScrollBar()->SetPosition(firstRow_);
   HorzScrollBar()->SetRange(0, MaxFirstCol(), 1);
   firstCol_ = qBound(0, firstCol_, HorzScrollBar()->Max());
   HorzScrollBar()->SetPosition(firstCol_);
-  if (info_) info_->ScrollBarPos = firstRow_;
+  if (info_ && pendingFirstRow_ < 0) info_->ScrollBarPos = firstRow_;
 
   if (titleBuffer_.width() != BufferWidth()) titleBuffer_ = QImage(BufferWidth(), TitleHeight + TotalsHeight, QImage::Format_RGB32);
   titlesValid_ = false;
@@ -182,6 +187,8 @@ void TGrid3::SetRowCount(int n) {
   rowCount_ = qMax(0, n);
   if (!locked_) enabled_ = true;
   Layout();
+  pendingFirstRow_ = -1;
+  if (info_) info_->ScrollBarPos = firstRow_;
 }
 
 void TGrid3::Activate() {
@@ -209,6 +216,7 @@ void TGrid3::SetBlank(bool on) {
 }
 
 void TGrid3::MoveFirstRow(int to) {
+  pendingFirstRow_ = -1;
   const int delta = to - firstRow_;
   if (delta == 0) return;
   firstRow_ = to;
@@ -218,8 +226,9 @@ void TGrid3::MoveFirstRow(int to) {
   // The rows still on screen move with the window system's pixels; only the new rows are drawn.
   const QRect d = DataRect();
   const QRect rows(d.left(), RowsTop(), d.width(), visibleRows_ * RowHeight);
+  const bool marked = !forcedKinds_.isEmpty();  // a marked row on screen must be drawn plain again
   forcedKinds_.clear();
-  if (isVisible() && qAbs(delta) < visibleRows_) scroll(0, -delta * RowHeight, rows);
+  if (isVisible() && !marked && qAbs(delta) < visibleRows_) scroll(0, -delta * RowHeight, rows);
   else update(rows);
 }
 

@@ -139,7 +139,9 @@ class TGrid3 : public TG3BtnScrollControl {
   void ApplyScheme();
   int BufferWidth() const;
   int MaxFirstCol() const;
-  std::vector<VisCol> ShownColumns() const;
+  // With Titles, a border being dragged without animation shows its new width; the rows keep
+  // the old one until the mouse is released.
+  std::vector<VisCol> ShownColumns(bool titles = false) const;
   int RowsTop() const { return DataRect().top() + TitleHeight; }
   int TotalsTop() const { return DataRect().bottom() + 1 - TotalsHeight; }
   void MoveFirstRow(int to);
@@ -172,7 +174,7 @@ class TGrid3 : public TG3BtnScrollControl {
   bool lowColour_ = false;
   QColor background_, lineShade_, transferColour_;
 
-  int rowCount_ = 0, firstRow_ = 0, firstCol_ = 0, visibleRows_ = 0;
+  int rowCount_ = 0, firstRow_ = 0, firstCol_ = 0, visibleRows_ = 0, pendingFirstRow_ = -1;
   bool locked_ = false, blank_ = false, noData_ = false, enabled_ = true;
 
   QImage titleBuffer_;
@@ -182,7 +184,7 @@ class TGrid3 : public TG3BtnScrollControl {
 
   Mode mode_ = Idle;
   int hoverTitle_ = -1, pressedTitle_ = -1, dragCol_ = -1, drop_ = -1, markerX_ = 0;
-  int dragStartX_ = 0, dragStartWidth_ = 0, xorX_ = -1;
+  int dragStartX_ = 0, dragStartWidth_ = 0, dragWidth_ = 0, xorX_ = -1;
 
   QImage lockGlyph_, builtInLock_;
   int lockY_ = 0;

@@ -96,7 +96,7 @@ void TGrid3::mousePressEvent(QMouseEvent* e) {
     mode_ = BorderDrag;
     dragCol_ = border;
     dragStartX_ = pt.x();
-    dragStartWidth_ = info_->ColInfo.VisibleItem(border).Width;
+    dragStartWidth_ = dragWidth_ = info_->ColInfo.VisibleItem(border).Width;
     xorX_ = TitleRect(border).right() + 1 - DataRect().left();
     update();
     return;
@@ -119,17 +119,23 @@ void TGrid3::mouseMoveEvent(QMouseEvent* e) {
     case BorderDrag: {
       TColProperty& col = info_->ColInfo.VisibleItem(dragCol_);
       const int w = col.ClampWidth(dragStartWidth_ + pt.x() - dragStartX_);
-      if (w == col.Width) return;
-      col.Width = w;
+      if (w == dragWidth_) return;
+      dragWidth_ = w;
       if (OnColumnSize) OnColumnSize(info_->ColInfo.VisiblePosition(dragCol_), w);
-      xorX_ = TitleRect(dragCol_).right() + 1 - DataRect().left();
+      const QRect d = DataRect();
       if (AnimationOn) {
+        col.Width = w;
         Layout();
         repaint();
-      } else {
-        titlesValid_ = false;
-        update();
+        return;
       }
+      // Titles follow at once; over the rows only the line moves.
+      const int oldX = xorX_;
+      xorX_ = TitleRect(dragCol_).left() - d.left() + w;
+      titlesValid_ = false;
+      update(QRect(d.left(), d.top(), d.width(), TitleHeight));
+      update(QRect(d.left() + oldX - 2, RowsTop(), 4, visibleRows_ * RowHeight));
+      update(QRect(d.left() + xorX_ - 2, RowsTop(), 4, visibleRows_ * RowHeight));
       return;
     }
     case TitlePress: {
@@ -178,6 +184,7 @@ void TGrid3::mouseReleaseEvent(QMouseEvent* e) {
   switch (was) {
     case BorderDrag:
       xorX_ = -1;
+      info_->ColInfo.VisibleItem(dragCol_).Width = dragWidth_;
       Layout();
       break;
     case TitlePress:

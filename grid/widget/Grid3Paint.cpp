@@ -234,7 +234,7 @@ void TGrid3::ComposeTitles() {
   const QColor line = ToQColor(gridColor_);
   const QColor text = palette().color(QPalette::ButtonText);
   const QColor accent = palette().color(QPalette::Highlight);
-  const auto cols = ShownColumns();
+  const auto cols = ShownColumns(true);
   int v = firstCol_;
   p.fillRect(QRect(0, TitleHeight - 1, titleBuffer_.width(), 1), line);
   for (const VisCol& vc : cols) {

@@ -148,6 +148,15 @@ void FileImpl::encodeSector(Kind kind, std::uint32_t index, std::uint8_t* out) c
     }
 }
 
+void FileImpl::encodeEarly(Kind kind, std::uint32_t index, std::uint8_t* out) const
+{
+    encodeSector(kind, index, out);
+    const auto* late = kind == Kind::Fat ? &lateFat_ : kind == Kind::MiniFat ? &lateMini_ : nullptr;
+    if (!late) return;
+    for (const auto& [entry, before] : *late)
+        if (entry / perSector_ == index) put32(out + 4 * (entry % perSector_), before);
+}
+
 // ---- Allocation -----------------------------------------------------------------------------
 
 void FileImpl::markFresh(std::uint32_t sector, Kind kind, std::uint32_t index) { fresh_[sector] = Fresh{kind, index}; }
@@ -155,11 +164,27 @@ void FileImpl::markFresh(std::uint32_t sector, Kind kind, std::uint32_t index) {
 void FileImpl::setFat(std::uint32_t s, std::uint32_t value)
 {
     fat_[s] = value;
+    lateFat_.erase(s);
+    dirtyFat_.push_back(s / perSector_);
+}
+
+void FileImpl::linkFat(std::uint32_t s, std::uint32_t value)
+{
+    lateFat_.emplace(s, fat_[s]);  // keeps the first earlier value
+    fat_[s] = value;
     dirtyFat_.push_back(s / perSector_);
 }
 
 void FileImpl::setMiniFat(std::uint32_t m, std::uint32_t value)
 {
+    miniFat_[m] = value;
+    lateMini_.erase(m);
+    dirtyMiniFat_.push_back(m / perSector_);
+}
+
+void FileImpl::linkMiniFat(std::uint32_t m, std::uint32_t value)
+{
+    lateMini_.emplace(m, miniFat_[m]);
     miniFat_[m] = value;
     dirtyMiniFat_.push_back(m / perSector_);
 }
@@ -224,7 +249,7 @@ std::uint32_t FileImpl::allocSector(std::uint32_t preferred)
 
 void FileImpl::freeSector(std::uint32_t s)
 {
-    setFat(s, kFreeSect);
+    linkFat(s, kFreeSect);
     ++freeCount_;
     freeHint_ = std::min(freeHint_, s);
 }
@@ -232,7 +257,7 @@ void FileImpl::freeSector(std::uint32_t s)
 void FileImpl::addMiniFatSector()
 {
     const std::uint32_t s = allocSector(miniFatChain_.empty() ? kFreeSect : miniFatChain_.back() + 1);
-    if (!miniFatChain_.empty()) setFat(miniFatChain_.back(), s);
+    if (!miniFatChain_.empty()) linkFat(miniFatChain_.back(), s);
     markFresh(s, Kind::MiniFat, std::uint32_t(miniFatChain_.size()));
     miniFatChain_.push_back(s);
     miniFat_.resize(miniFat_.size() + perSector_, kFreeSect);
@@ -247,7 +272,7 @@ void FileImpl::growMiniStream(std::uint64_t bytes)
     while (std::uint64_t(chain.size()) * ss_ < bytes) {
         const std::uint32_t s = allocSector(chain.empty() ? kFreeSect : chain.back() + 1);
         if (chain.empty()) root.start = s;
-        else setFat(chain.back(), s);
+        else linkFat(chain.back(), s);
         chain.push_back(s);
     }
     root.size = bytes;
@@ -271,7 +296,7 @@ std::uint32_t FileImpl::allocMini(std::uint32_t preferred)
 
 void FileImpl::freeMini(std::uint32_t m)
 {
-    setMiniFat(m, kFreeSect);
+    linkMiniFat(m, kFreeSect);
     miniFreeHint_ = std::min(miniFreeHint_, m);
 }
 
@@ -280,7 +305,7 @@ std::uint32_t FileImpl::allocDirEntry()
     for (std::uint32_t e = 1; e < dir_.size(); ++e)
         if (dir_[e].type == kUnused) return e;
     const std::uint32_t s = allocSector(dirChain_.back() + 1);
-    setFat(dirChain_.back(), s);
+    linkFat(dirChain_.back(), s);
     markFresh(s, Kind::Dir, std::uint32_t(dirChain_.size()));
     dirChain_.push_back(s);
     const std::uint32_t first = std::uint32_t(dir_.size());
@@ -307,6 +332,17 @@ Result FileImpl::checkWritable() const
     return Result::Ok;
 }
 
+// Writes the pending changes so that the file on disk is consistent after every single write:
+//  1. new table sectors (FAT, DIFAT, mini FAT, directory), whole: nothing refers to them yet;
+//  2. FAT sectors with the entries of new sectors and cut chain ends, links still as before;
+//  3. FAT sectors with the links (chain extensions, frees): every chain on disk stays whole,
+//     a chain at most runs on into sectors its entry does not need yet;
+//  4. DIFAT sectors, then the header that counts them and the mini FAT;
+//  5. the root entry: the mini stream covers the mini sectors about to be linked;
+//  6./7. mini FAT sectors, in the same two steps as the FAT;
+//  8. directory entries, in the order they were marked (a new entry before the links to it).
+// Stream data was written before any of this; sectors are freed only in a later commit than the
+// one that made their entry stop referring to them.
 Result FileImpl::commit()
 {
     auto uniqueSorted = [](std::vector<std::uint32_t>& v) {
@@ -318,22 +354,34 @@ Result FileImpl::commit()
     uniqueSorted(dirtyDifat_);
     std::vector<std::uint8_t> buf(ss_);
     Result r = Result::Ok;
+    auto lateSectors = [&](const std::unordered_map<std::uint32_t, std::uint32_t>& late) {
+        std::vector<std::uint32_t> v;
+        for (const auto& kv : late) v.push_back(kv.first / perSector_);
+        uniqueSorted(v);
+        return v;
+    };
 
-    // 1. New table sectors, whole, before anything refers to them.
     std::vector<std::uint32_t> freshSectors;
     for (const auto& f : fresh_) freshSectors.push_back(f.first);
     std::sort(freshSectors.begin(), freshSectors.end());
     for (std::uint32_t s : freshSectors) {
-        encodeSector(fresh_[s].kind, fresh_[s].index, buf.data());
+        encodeEarly(fresh_[s].kind, fresh_[s].index, buf.data());
         if ((r = writeSector(s, buf.data())) != Result::Ok) return fail(r);
     }
-    // 2. FAT sectors: links to new data and table sectors, chain ends.
-    for (std::uint32_t i : dirtyFat_) {
-        if (fresh_.count(fatSectors_[i])) continue;
-        encodeSector(Kind::Fat, i, buf.data());
-        if ((r = writeSector(fatSectors_[i], buf.data())) != Result::Ok) return fail(r);
-    }
-    // 3. DIFAT sectors, then the header that counts them (and the mini FAT).
+    auto writeTable = [&](Kind kind, const std::vector<std::uint32_t>& sectors, const std::vector<std::uint32_t>& dirty,
+                          const std::unordered_map<std::uint32_t, std::uint32_t>& late) {
+        for (std::uint32_t i : dirty) {  // step one: everything but the links
+            if (fresh_.count(sectors[i])) continue;
+            encodeEarly(kind, i, buf.data());
+            if (Result rr = writeSector(sectors[i], buf.data()); rr != Result::Ok) return rr;
+        }
+        for (std::uint32_t i : lateSectors(late)) {  // step two: the links
+            encodeSector(kind, i, buf.data());
+            if (Result rr = writeSector(sectors[i], buf.data()); rr != Result::Ok) return rr;
+        }
+        return Result::Ok;
+    };
+    if ((r = writeTable(Kind::Fat, fatSectors_, dirtyFat_, lateFat_)) != Result::Ok) return fail(r);
     for (std::uint32_t j : dirtyDifat_) {
         if (fresh_.count(difatSectors_[j])) continue;
         encodeSector(Kind::Difat, j, buf.data());
@@ -344,7 +392,6 @@ Result FileImpl::commit()
         encodeHeader(h);
         if ((r = pwriteAll(0, h, sizeof h)) != Result::Ok) return fail(r);
     }
-    // 4. The root entry: the mini stream's size covers the mini sectors about to be linked.
     const std::uint32_t perDir = ss_ / kDirEntrySize;
     auto writeEntry = [&](std::uint32_t e) {
         const std::uint32_t s = dirChain_[e / perDir];
@@ -355,13 +402,7 @@ Result FileImpl::commit()
     };
     if (std::find(dirtyDir_.begin(), dirtyDir_.end(), 0u) != dirtyDir_.end())
         if ((r = writeEntry(0)) != Result::Ok) return fail(r);
-    // 5. Mini FAT sectors.
-    for (std::uint32_t j : dirtyMiniFat_) {
-        if (fresh_.count(miniFatChain_[j])) continue;
-        encodeSector(Kind::MiniFat, j, buf.data());
-        if ((r = writeSector(miniFatChain_[j], buf.data())) != Result::Ok) return fail(r);
-    }
-    // 6. Directory entries, in the order they were marked (a new entry before the links to it).
+    if ((r = writeTable(Kind::MiniFat, miniFatChain_, dirtyMiniFat_, lateMini_)) != Result::Ok) return fail(r);
     std::vector<std::uint32_t> done;
     for (std::uint32_t e : dirtyDir_) {
         if (e == 0 || std::find(done.begin(), done.end(), e) != done.end()) continue;
@@ -374,6 +415,8 @@ Result FileImpl::commit()
     dirtyDifat_.clear();
     dirtyDir_.clear();
     fresh_.clear();
+    lateFat_.clear();
+    lateMini_.clear();
     return Result::Ok;
 }
 
@@ -447,8 +490,9 @@ Result FileImpl::writeAt(std::uint32_t e, std::uint64_t pos, const void* buffer,
         if (Result r = writeAt(e, at, zeros, n); r != Result::Ok) return r;
     }
     const auto* data = static_cast<const std::uint8_t*>(buffer);
-    const std::uint64_t newEnd = pos + count;
-    if (e != 0 && newEnd < kMiniCutoff) return writeMini(e, pos, data, count);
+    // The size after the write decides where the stream lives, not the end of this write.
+    const std::uint64_t finalSize = std::max<std::uint64_t>(dir_[e].size, pos + count);
+    if (e != 0 && finalSize < kMiniCutoff) return writeMini(e, pos, data, count);
     if (isMini(e)) return moveToRegular(e, pos, data, count);
     return writeRegular(e, pos, data, count);
 }
@@ -467,7 +511,7 @@ Result FileImpl::writeRegular(std::uint32_t e, std::uint64_t pos, const std::uin
             d.start = s;
             markEntry(e);
         } else {
-            setFat(chain.back(), s);
+            linkFat(chain.back(), s);
         }
         chain.push_back(s);
     }
@@ -498,7 +542,7 @@ Result FileImpl::writeMini(std::uint32_t e, std::uint64_t pos, const std::uint8_
             d.start = m;
             markEntry(e);
         } else {
-            setMiniFat(chain.back(), m);
+            linkMiniFat(chain.back(), m);
         }
         chain.push_back(m);
     }

@@ -70,6 +70,8 @@ private:
     // Encoding of table sectors and the header.
     void encodeHeader(std::uint8_t* h) const;
     void encodeSector(Kind kind, std::uint32_t index, std::uint8_t* out) const;
+    // The same with the pending links of the table left at their earlier values.
+    void encodeEarly(Kind kind, std::uint32_t index, std::uint8_t* out) const;
     std::uint32_t difatNext(std::uint32_t j) const;
 
     // Allocation (CfbFile.cpp).
@@ -77,7 +79,11 @@ private:
     Result growFat();
     std::uint32_t allocSector(std::uint32_t preferred);
     void freeSector(std::uint32_t s);
+    // Table changes come in two phases: setFat/setMiniFat (entries of new sectors, chain ends) are
+    // written before linkFat/linkMiniFat (next links and frees). See commit().
     void setFat(std::uint32_t s, std::uint32_t value);
+    void linkFat(std::uint32_t s, std::uint32_t value);
+    void linkMiniFat(std::uint32_t m, std::uint32_t value);
     std::uint32_t allocMini(std::uint32_t preferred);
     void freeMini(std::uint32_t m);
     void setMiniFat(std::uint32_t m, std::uint32_t value);
@@ -140,6 +146,9 @@ private:
     std::vector<std::uint32_t> dirtyDifat_;
     std::vector<std::uint32_t> dirtyDir_;
     std::unordered_map<std::uint32_t, Fresh> fresh_;
+    // Entries changed by a link in this change, with the value they had before it.
+    std::unordered_map<std::uint32_t, std::uint32_t> lateFat_;
+    std::unordered_map<std::uint32_t, std::uint32_t> lateMini_;
 };
 
 }  // namespace cfb::detail

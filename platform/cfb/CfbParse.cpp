@@ -245,16 +245,24 @@ Result FileImpl::parse(ValidationReport* report)
         }
     }
 
+    // Table sectors another writer left unmarked must never be handed out for data.
+    bool tablesUnmarked = false;
+    for (std::uint32_t s : fatSectors_) tablesUnmarked |= fat_[s] != kFatSect;
+    for (std::uint32_t s : difatSectors_) tablesUnmarked |= fat_[s] != kDifSect;
+    if (tablesUnmarked && report) {
+        for (std::uint32_t s : fatSectors_)
+            if (fat_[s] != kFatSect) report->problems.push_back(fmt("FAT sector not marked in the FAT:", s));
+        for (std::uint32_t s : difatSectors_)
+            if (fat_[s] != kDifSect) report->problems.push_back(fmt("DIFAT sector not marked in the FAT:", s));
+    }
+    for (std::uint32_t s : fatSectors_) fat_[s] = kFatSect;
+    for (std::uint32_t s : difatSectors_) fat_[s] = kDifSect;
     freeCount_ = std::count(fat_.begin(), fat_.end(), kFreeSect);
     freeHint_ = 0;
     miniFreeHint_ = 0;
 
     if (report) {
         report->fileSectors = fileSectors_;
-        for (std::size_t i = 0; i < fatSectors_.size(); ++i)
-            if (fat_[fatSectors_[i]] != kFatSect) report->problems.push_back(fmt("FAT sector not marked in the FAT:", fatSectors_[i]));
-        for (std::uint32_t s : difatSectors_)
-            if (fat_[s] != kDifSect) report->problems.push_back(fmt("DIFAT sector not marked in the FAT:", s));
         if (numDifat != difatSectors_.size()) report->problems.push_back(fmt("DIFAT sector count in the header differs:", numDifat));
         if (numMiniFat != miniFatChain_.size()) report->problems.push_back(fmt("mini FAT sector count in the header differs:", numMiniFat));
         if (major_ == 3 && get32(h + 40) != 0) report->problems.push_back("directory sector count must be 0 in version 3");
@@ -270,8 +278,10 @@ Result FileImpl::parse(ValidationReport* report)
         }
         for (std::uint64_t m = 0; m < miniLimit; ++m)
             if (miniFat_[m] != kFreeSect && !miniUsed[m]) ++report->leakedMiniSectors;
+        // In use beyond the mini stream: left by a change that was cut off before the mini stream
+        // grew; nothing can refer to them, so they count as leaked.
         for (std::uint64_t m = miniLimit; m < miniFat_.size(); ++m)
-            if (miniFat_[m] != kFreeSect) report->problems.push_back(fmt("mini FAT entry in use beyond the mini stream:", m));
+            if (miniFat_[m] != kFreeSect) ++report->leakedMiniSectors;
         for (std::size_t e = 1; e < dir_.size(); ++e) {
             if (!reached[e] && dir_[e].type != kUnused) report->problems.push_back(fmt("directory entry not in any tree:", e));
             if (reached[e] && dir_[e].type == kStream && dir_[e].size >= kMiniCutoff && major_ == 3 && dir_[e].size > 0xFFFFFFFFull)

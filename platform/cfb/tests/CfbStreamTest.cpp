@@ -63,6 +63,22 @@ TEST_P(SizeTable, WriteValidateReopen)
     ASSERT_EQ(Storage::openFile(path, OpenMode::ReadWrite, root), Result::Ok) << c.why;
     EXPECT_EQ(getStream(root, "One"), bytes) << c.why;
     EXPECT_EQ(getStream(root, "Appended"), bytes) << c.why;
+    // Records rewritten in place at the start, the middle and the end keep the size and the rest.
+    {
+        Stream s;
+        ASSERT_EQ(root.openStream("Appended", s), Result::Ok);
+        auto expect = bytes;
+        const auto rec = pattern(std::min<std::size_t>(100, c.size), 4242);
+        for (std::size_t at : {std::size_t(0), (c.size - rec.size()) / 2, c.size - rec.size()}) {
+            if (rec.empty()) break;
+            ASSERT_EQ(s.seek(std::int64_t(at), SeekOrigin::Begin), Result::Ok);
+            ASSERT_EQ(s.write(rec.data(), rec.size()), Result::Ok);
+            std::copy(rec.begin(), rec.end(), expect.begin() + std::ptrdiff_t(at));
+        }
+        EXPECT_EQ(s.size(), c.size);
+        EXPECT_EQ(getStream(root, "Appended"), expect) << c.why;
+        EXPECT_EQ(problems(root), "") << c.why;
+    }
     // Shrinking to each boundary below and back keeps the prefix and the file valid.
     Stream s;
     ASSERT_EQ(root.openStream("One", s), Result::Ok);
