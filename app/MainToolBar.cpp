@@ -20,7 +20,7 @@ constexpr int HelpContexts[8] = {26010, 26020, 26030, 26040, 26050, 26060, 26070
 constexpr QStyle::StandardPixmap Glyphs[8] = {
     QStyle::SP_FileDialogNewFolder, QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogListView,
     QStyle::SP_BrowserReload,       QStyle::SP_FileDialogContentsView, QStyle::SP_DriveFDIcon,
-    QStyle::SP_FileDialogInfoView,  QStyle::SP_DialogHelpButton};
+    QStyle::SP_FileDialogInfoView,  QStyle::SP_MessageBoxQuestion};
 }  // namespace
 
 TMainToolBar::TMainToolBar(QWidget* parent) : QWidget(parent) {

@@ -94,6 +94,8 @@ void TMain::BuildTabStrip() {
   grid_ = new TGrid3(tabFrame_);
   grid_->setObjectName(QStringLiteral("GridB1"));
   grid_->SetMaxCols(12);
+  // The worksheets are laid out for Arial 8; the options file may give another font later.
+  grid_->setFont(QFont(QStringLiteral("Arial"), 8));
   progress_ = new QProgressBar(central_);
   progress_->setObjectName(QStringLiteral("ProgressBar"));
   progress_->setRange(0, 100);
