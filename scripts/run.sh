@@ -15,7 +15,7 @@ if [ ! -x build/app/QuimbelBooks ]; then
   exit 1
 fi
 if [ -f "$book" ]; then
-  exec build/app/QuimbelBooks "$book" "$@"
+  exec build/app/QuimbelBooks "$book"
 fi
 echo "No example book (qbtool is not built yet); starting without one."
 exec build/app/QuimbelBooks "$@"
