@@ -66,6 +66,7 @@ class TBaseDBList {
       throw;
     }
     Master.erase(Master.begin() + Index);
+    ViewCache.clear();
     delete Rec;
   }
 
@@ -108,8 +109,11 @@ class TBaseDBList {
   }
   // The record with that ViewIndex, searched in display order from position ViewIndex on;
   // nullptr when none has it.
+  // Constant time after Recount/ApplyFilter (the rows a grid paints), a search otherwise.
   TRec* ViewItems(int ViewIndex) const {
     if (ViewIndex < 0) return nullptr;
+    if (static_cast<std::size_t>(ViewIndex) < ViewCache.size() && ViewCache[ViewIndex]->ViewIndex == ViewIndex)
+      return ViewCache[ViewIndex];
     for (std::size_t I = ViewIndex; I < Display.size(); ++I)
       if (Display[I]->ViewIndex == ViewIndex) return Display[I];
     return nullptr;
@@ -145,8 +149,13 @@ class TBaseDBList {
   std::vector<TRec*> Master;   // owns the records
   std::vector<TRec*> Display;  // same records, worksheet order
 
+  // Visible records by ViewIndex, filled by the recounts; only a shortcut for ViewItems, which
+  // checks every hit, so a stale entry costs a search, never a wrong record.
+  std::vector<TRec*> ViewCache;
+
  private:
   void FreeAll() {
+    ViewCache.clear();
     for (TRec* Rec : Master) delete Rec;
     Master.clear();
     Display.clear();

@@ -107,21 +107,25 @@ void TCatList::SortByID() {
   SortMaster([](const TCatRec& A, const TCatRec& B) { return A.CatID < B.CatID; });
 }
 
+bool CompareForReport(const TCatRec& A, const TCatRec& B) {
+  if (A.ReportClass != B.ReportClass) return A.ReportClass < B.ReportClass;
+  if (A.Kind != B.Kind) return A.Kind < B.Kind;
+  return A.Name < B.Name;
+}
+
 void TCatList::SortForReport() {
-  SortMaster([](const TCatRec& A, const TCatRec& B) {
-    if (A.ReportClass != B.ReportClass) return A.ReportClass < B.ReportClass;
-    if (A.Kind != B.Kind) return A.Kind < B.Kind;
-    return A.Name < B.Name;
-  });
-  SortedByID = false;
+  SortMaster(CompareForReport);
+  SortedByID = false;  // sorted, but not by number
 }
 
 void TCatList::Recount() {
   VisibleCount = 0;
   IncomeTotal = ExpenseTotal = 0;
+  ViewCache.clear();
   for (TCatRec* Rec : Display) {
     if (ShowZero || Rec->Total > 0) {
       Rec->ViewIndex = VisibleCount++;
+      ViewCache.push_back(Rec);
       (Rec->Kind == 1 ? IncomeTotal : ExpenseTotal) += Rec->Total;
     } else {
       Rec->ViewIndex = -1;

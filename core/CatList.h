@@ -27,6 +27,9 @@ struct TCatRec : TDBRec {
 // empty for a class not used by that kind.
 std::string ReportClassCaption(int ReportClass, int Kind);
 
+// The reports' order of categories: ReportClass, then Kind, then Name.
+bool CompareForReport(const TCatRec& A, const TCatRec& B);
+
 class TCatList : public TBaseDBList<TCatRec> {
  public:
   int VisibleCount = 0;
@@ -49,7 +52,7 @@ class TCatList : public TBaseDBList<TCatRec> {
   // 0 CatID, 1 Kind then Name, 2 Total then CatID.
   void SortBy(int Column) override;
   void SortByID() override;
-  // Master order by ReportClass, Kind, Name (used by the reports).
+  // SortMaster(CompareForReport) (used by the reports).
   void SortForReport();
   void Recount() override;
   void Clear() override;

@@ -107,9 +107,11 @@ void TGroupList::SortByID() {
 void TGroupList::Recount() {
   VisibleCount = 0;
   IncomeTotal = ExpenseTotal = 0;
+  ViewCache.clear();
   for (TGroupRec* Rec : Display) {
     if (Rec->InSelection && (ShowZero || Rec->IncomeTotal != 0 || Rec->ExpenseTotal != 0)) {
       Rec->ViewIndex = VisibleCount++;
+      ViewCache.push_back(Rec);
       IncomeTotal += Rec->IncomeTotal;
       ExpenseTotal += Rec->ExpenseTotal;
     } else {

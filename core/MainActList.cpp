@@ -68,9 +68,11 @@ void TMainActList::SortByID() {
 void TMainActList::Recount() {
   VisibleCount = 0;
   IncomeTotal = ExpenseTotal = 0;
+  ViewCache.clear();
   for (TMainActRec* Rec : Display) {
     if (Rec->InSelection && (ShowZero || Rec->Total > 0)) {
       Rec->ViewIndex = VisibleCount++;
+      ViewCache.push_back(Rec);
       (Rec->Kind == 1 ? IncomeTotal : ExpenseTotal) += Rec->Total;
     } else {
       Rec->ViewIndex = -1;

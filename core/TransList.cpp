@@ -124,6 +124,7 @@ void TTransList::SetDateRange(int Mode) {
 void TTransList::BeginFilter() {
   IncomeTotal = ExpenseTotal = 0;
   FilterNext = 0;
+  ViewCache.clear();
 }
 
 void TTransList::FilterOne(TTransRec& Rec) {
@@ -132,6 +133,7 @@ void TTransList::FilterOne(TTransRec& Rec) {
     return;
   }
   StoreIfChanged(Rec.ViewIndex, FilterNext++);
+  ViewCache.push_back(&Rec);
   if (!(Rec.Enabled || FindIncludesDisabled || IncludeDisabledInCalc)) return;
   switch (Rec.Kind) {
     case tkIncome:

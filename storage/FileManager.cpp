@@ -117,6 +117,7 @@ bool TFileManager::CreateStreams(const std::string& Name) {
   bool Ok = Retried(false, "new file", "create", [&] { return cfb::Storage::createFile(Name, Root); });
   for (int I = 0; Ok && I < siCount; ++I)
     Ok = Retried(false, "new file", "create", [&] { return Root.createStream(StreamNames[I], Streams[I]); });
+  for (auto& P : AppendPos) P = 0;
   if (!Ok) ReleaseStorage();
   return Ok;
 }
@@ -244,6 +245,7 @@ bool TFileManager::Open(const std::string& Name, bool Load) {
     if (!Saving) Prompts.ShowMessage(TMsgKind::Information, TextCDROM);
   }
   Damaged = false;
+  if (!Load) SetAppendPositions();
   if (Load && !LoadLists()) {
     ReleaseStorage();
     Lists.Clear();
@@ -295,6 +297,7 @@ bool TFileManager::LoadLists() {
     });
     if (R != cfb::Result::Ok) Ok = false;
     if (Out.Short) Damaged = true;
+    AppendPos[Id] = Out.EndPos;
     if (ProgressAfter >= 0) Progress(ProgressAfter);
   };
   ReadOne(Lists.Trans, siTrans, LoadedCounts.Trans, 70);
@@ -305,6 +308,25 @@ bool TFileManager::LoadLists() {
   ReadOne(Lists.Books, siBooks, LoadedCounts.Books, 100);
   if (Ok) Lists.Books.Renumber();
   return Ok;
+}
+
+void TFileManager::SetAppendPositions() {
+  auto End = [&](const auto& List, int Id) {
+    using TRec = typename std::remove_reference_t<decltype(List)>::TRecord;
+    if (List.Count() == 0) {
+      AppendPos[Id] = Streams[Id].size();
+      return;
+    }
+    std::int64_t Max = 0;
+    for (const auto* R : List.MasterList()) Max = std::max(Max, R->StreamPos);
+    AppendPos[Id] = static_cast<std::uint64_t>(Max) + TRecordLayout<TRec>::RecSize;
+  };
+  End(Lists.Trans, liTrans);
+  End(Lists.MainActs, liMainActs);
+  End(Lists.SubActs, liSubActs);
+  End(Lists.Groups, liGroups);
+  End(Lists.Cats, liCats);
+  End(Lists.Books, liBooks);
 }
 
 // ---------------------------------------------------------------- small streams

@@ -118,6 +118,11 @@ class TFileManager {
   cfb::Storage Root;
   cfb::Stream Streams[siCount];
   int PendingDelete[liCount] = {};  // records being deleted that are still in their list
+  // Where the next record of each list is appended: right after the last live record. Slots after
+  // it are left-overs of an append that never got its count (a killed program); a reader would
+  // take the first of them for the next counted record, so they are overwritten, never appended to.
+  std::uint64_t AppendPos[liCount] = {};
+  void SetAppendPositions();  // from the lists' slot positions (a file opened without loading)
   bool ForceFullWrite = false;      // WriteWhole writes every slot (new streams)
 
   cfb::Result Guard(const char* Op, const std::function<cfb::Result()>& Call);

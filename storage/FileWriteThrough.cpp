@@ -63,13 +63,11 @@ bool TFileManager::AppendT(TRec& R, int List) {
   }
   unsigned char Buf[TRecordLayout<TRec>::RecSize];
   TRecordLayout<TRec>::Encode(R, Buf);
-  std::uint64_t Pos = 0;
-  bool Ok = Retried(true, "changes", "write", [&] {
-    cfb::Result Res = Streams[List].seek(0, cfb::SeekOrigin::End, &Pos);
-    return Res == cfb::Result::Ok ? Streams[List].write(Buf, sizeof Buf) : Res;
-  });
+  std::uint64_t Pos = AppendPos[List];
+  bool Ok = WriteBytesAt(List, Pos, Buf, sizeof Buf, "changes", true);
   if (Ok) {
     R.StreamPos = static_cast<std::int64_t>(Pos);
+    AppendPos[List] = Pos + sizeof Buf;
     // The record first, then the count that makes it visible; both must be on the disk before
     // the change counts as done.
     Ok = WriteCounts() && (!SyncWrites || Sync());
@@ -169,9 +167,11 @@ bool TFileManager::WriteWhole(int List) {
       return WriteBytesAt(List, Pos, Data, N, "file", true);
     });
     std::uint64_t NewSize = static_cast<std::uint64_t>(Recs.size()) * Size;
-    return Ok && Retried(true, "file", "setsize", [&] {
-             return Streams[List].size() == NewSize ? cfb::Result::Ok : Streams[List].setSize(NewSize);
-           });
+    Ok = Ok && Retried(true, "file", "setsize", [&] {
+           return Streams[List].size() == NewSize ? cfb::Result::Ok : Streams[List].setSize(NewSize);
+         });
+    if (Ok) AppendPos[List] = NewSize;
+    return Ok;
   };
   switch (List) {
     case liTrans: return Run(Lists.Trans);

@@ -124,6 +124,12 @@ TEST(BaseDBList, ExceptionTextsAndViewItems) {
   EXPECT_EQ(Mains.ViewItems(3)->ActNo, 400);
   EXPECT_EQ(Mains.ViewItems(5), nullptr);
   EXPECT_EQ(Mains.ViewItems(-1), nullptr);
+  Mains.Items(3).ViewIndex = -1;  // changed behind the list's back: found by searching
+  Mains.Items(0).ViewIndex = 3;
+  EXPECT_EQ(Mains.ViewItems(3), nullptr);  // search starts at display position 3
+  Mains.Delete(1);
+  Mains.Recount();
+  EXPECT_EQ(Mains.ViewItems(1)->ActNo, 300);
   EXPECT_EQ(Mains.IndexOf(&Mains.Items(2)), 2);
   EXPECT_EQ(Mains.IndexOf(nullptr), -1);
 }

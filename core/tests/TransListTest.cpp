@@ -258,6 +258,11 @@ TEST_F(CashBook, ListQueries) {
   L.Trans.VisibleDateRange(From, To);
   EXPECT_EQ(From, D0);
   EXPECT_EQ(To, D2);
+  ByNo(1).FindMatch = ByNo(2).FindMatch = false;
+  RecalcAll(L);
+  EXPECT_EQ(L.Trans.ViewItems(0), &ByNo(3));
+  EXPECT_EQ(L.Trans.ViewItems(4), &ByNo(7));
+  EXPECT_EQ(L.Trans.ViewItems(5), nullptr);
   for (auto* R : L.Trans.MasterList()) R->FindMatch = false;
   RecalcAll(L);
   EXPECT_FALSE(L.Trans.AnyVisibleNormal());

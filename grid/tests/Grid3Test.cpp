@@ -341,6 +341,7 @@ void Grid3Test::lockRefusedKeepsLockScreen() {
   // Nothing on the rows reacts while locked.
   QTest::mouseDClick(&f.grid, Qt::LeftButton, {}, f.grid.CellRect(1, 2).center());
   QVERIFY(f.rowBtn.isEmpty());
+  QVERIFY(!f.grid.VertScrollBar()->isEnabled());
 
   allow = true;
   QTest::mouseClick(f.grid.UnlockButton(), Qt::LeftButton);

@@ -174,6 +174,9 @@ void TGrid3::UpdateButtons() {
     }
   Buttons()->SetLocked(locked_);
   Buttons()->SetButtons(shown, std::move(colours));
+  // Nothing scrolls behind the lock screen or in a disabled grid.
+  HorzScrollBar()->setEnabled(enabled_ && !locked_);
+  VertScrollBar()->setEnabled(enabled_ && !locked_);
 }
 
 void TGrid3::resizeEvent(QResizeEvent* e) {

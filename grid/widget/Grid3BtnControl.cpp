@@ -18,6 +18,7 @@ void TGrid3BtnControl::SetButtons(int count, std::vector<QColor> colours) {
 void TGrid3BtnControl::SetColours(const QColor& background, const QColor& shade) {
   background_ = background;
   shade_ = shade;
+  faces_.clear();
   update();
 }
 
@@ -99,13 +100,27 @@ void TGrid3BtnControl::paintEvent(QPaintEvent*) {
 
   for (int i = 0; i < count_ && !locked_; ++i) {
     const QColor c = i < int(colours_.size()) && colours_[i].isValid() ? colours_[i] : shade_;
-    const QRectF r = face(i, c);
-    if (hot_ == i) {  // an arrow says the button opens the row
-      p.setPen(QPen(c.lightness() > 140 ? QColor(40, 40, 40) : QColor(250, 250, 250), 1.4, Qt::SolidLine,
-                    Qt::RoundCap, Qt::RoundJoin));
-      const QPointF m = r.center();
-      p.drawLine(QPointF(m.x() - 1.5, m.y() - 3.5), QPointF(m.x() + 2, m.y()));
-      p.drawLine(QPointF(m.x() + 2, m.y()), QPointF(m.x() - 1.5, m.y() + 3.5));
+    if (hot_ != i && pressed_ != i) {
+      if (faces_.size() > 64 && !faces_.contains(c.rgb())) faces_.clear();  // many book colours: start again
+      QImage& rest = faces_[c.rgb()];
+      if (rest.isNull()) {
+        rest = QImage(width(), RowHeight, QImage::Format_RGB32);
+        rest.fill(background_);
+        QPainter fp(&rest);
+        fp.setRenderHint(QPainter::Antialiasing);
+        fp.setPen(QPen(line, 1));
+        fp.setBrush(c);
+        fp.drawRoundedRect(QRectF(3.5, 2.5, width() - 7, RowHeight - 5), 3, 3);
+      }
+      p.drawImage(ButtonRect(i).topLeft(), rest);
+      continue;
     }
+    const QRectF r = face(i, c);
+    // An arrow says the button opens the row.
+    p.setPen(QPen(c.lightness() > 140 ? QColor(40, 40, 40) : QColor(250, 250, 250), 1.4, Qt::SolidLine,
+                  Qt::RoundCap, Qt::RoundJoin));
+    const QPointF m = r.center();
+    p.drawLine(QPointF(m.x() - 1.5, m.y() - 3.5), QPointF(m.x() + 2, m.y()));
+    p.drawLine(QPointF(m.x() + 2, m.y()), QPointF(m.x() - 1.5, m.y() + 3.5));
   }
 }

@@ -4,6 +4,8 @@
 #include "CustomControlEx.h"
 
 #include <QColor>
+#include <QHash>
+#include <QImage>
 #include <functional>
 #include <vector>
 
@@ -36,6 +38,7 @@ class TGrid3BtnControl : public TCustomControlEx {
   void mouseMoveEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void MouseLeave() override;
+  void resizeEvent(QResizeEvent*) override { faces_.clear(); }
 
  private:
   int count_ = 0;
@@ -43,4 +46,5 @@ class TGrid3BtnControl : public TCustomControlEx {
   QColor background_, shade_;
   bool locked_ = false;
   int hot_ = NoButton, pressed_ = NoButton;
+  QHash<QRgb, QImage> faces_;  // row buttons at rest, by colour: a row of buttons is mostly copies
 };

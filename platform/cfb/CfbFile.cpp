@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <stdexcept>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -191,44 +192,51 @@ void FileImpl::linkMiniFat(std::uint32_t m, std::uint32_t value)
 
 void FileImpl::markEntry(std::uint32_t e) { dirtyDir_.push_back(e); }
 
-// Adds one FAT sector (and a DIFAT sector when the DIFAT is full) at the start of the range the
-// new FAT sector covers: nothing refers to that range yet, so the new sectors are written first
-// and the header that lists them last. Runs only with no other change pending.
-Result FileImpl::growFat()
+// Adds `count` FAT sectors (and DIFAT sectors when the DIFAT is full) side by side at the start
+// of the range the first new FAT sector covers: nothing refers to that range yet, so the new
+// sectors are written first and the header that lists them last. Large files grow their FAT
+// several sectors at a time, which keeps long runs of data sectors contiguous. Runs only with no
+// other change pending.
+Result FileImpl::growFat(std::uint32_t count)
 {
-    const std::uint64_t count = fatSectors_.size();
-    const std::uint64_t s = count * perSector_;
-    if (s + 2 >= kMaxRegSect || (major_ == 3 && (s + 2) * ss_ > 0xFFFFFFFFull * 2)) return Result::MediumFull;
-    fat_.resize(std::size_t(count + 1) * perSector_, kFreeSect);
-    freeCount_ += perSector_;
-    fat_[s] = kFatSect;
-    --freeCount_;
-    fatSectors_.push_back(std::uint32_t(s));
-    markFresh(std::uint32_t(s), Kind::Fat, std::uint32_t(count));
-    fileSectors_ = std::max<std::uint64_t>(fileSectors_, s + 1);
-    if (fatSectors_.size() > kHeaderDifatEntries) {
+    const std::uint64_t base = std::uint64_t(fatSectors_.size()) * perSector_;
+    if (base + 2 * count + 2 >= kMaxRegSect) return Result::MediumFull;
+    std::uint64_t next = base;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t index = std::uint32_t(fatSectors_.size());
+        fat_.resize(std::size_t(index + 1) * perSector_, kFreeSect);
+        freeCount_ += perSector_;
+        const std::uint32_t s = std::uint32_t(next++);
+        fat_[s] = kFatSect;
+        --freeCount_;
+        fatSectors_.push_back(s);
+        markFresh(s, Kind::Fat, index);
+        if (fatSectors_.size() <= kHeaderDifatEntries) continue;
         const std::uint64_t slot = fatSectors_.size() - 1 - kHeaderDifatEntries;
         const std::uint32_t j = std::uint32_t(slot / (perSector_ - 1));
         if (j >= difatSectors_.size()) {
-            const std::uint32_t d = std::uint32_t(s + 1);
+            const std::uint32_t d = std::uint32_t(next++);
             fat_[d] = kDifSect;
             --freeCount_;
             difatSectors_.push_back(d);
             markFresh(d, Kind::Difat, j);
-            if (j > 0) dirtyDifat_.push_back(j - 1);  // its next link
-            fileSectors_ = std::max<std::uint64_t>(fileSectors_, s + 2);
-        } else {
+            if (j > 0 && !fresh_.count(difatSectors_[j - 1])) dirtyDifat_.push_back(j - 1);  // its next link
+        } else if (!fresh_.count(difatSectors_[j])) {
             dirtyDifat_.push_back(j);
         }
     }
+    fileSectors_ = std::max<std::uint64_t>(fileSectors_, next);
     headerDirty_ = true;
     return commit();
 }
 
 Result FileImpl::reserve(std::uint64_t sectors)
 {
-    while (freeCount_ < sectors)
-        if (Result r = growFat(); r != Result::Ok) return r;
+    while (freeCount_ < sectors) {
+        const std::uint64_t missing = (sectors - freeCount_ + perSector_ - 1) / perSector_;
+        const std::uint64_t batch = std::clamp<std::uint64_t>(fatSectors_.size() / 4, 1, 32);
+        if (Result r = growFat(std::uint32_t(std::max(missing, batch))); r != Result::Ok) return r;
+    }
     return Result::Ok;
 }
 
@@ -240,6 +248,10 @@ std::uint32_t FileImpl::allocSector(std::uint32_t preferred)
     } else {
         while (freeHint_ < fat_.size() && fat_[freeHint_] != kFreeSect) ++freeHint_;
         s = freeHint_;  // reserve() made sure there is one
+        if (s >= fat_.size()) {
+            broken_ = true;
+            throw std::logic_error("sector allocation without reserve");
+        }
     }
     setFat(s, kEndOfChain);
     --freeCount_;

@@ -76,7 +76,7 @@ private:
 
     // Allocation (CfbFile.cpp).
     Result reserve(std::uint64_t sectors);
-    Result growFat();
+    Result growFat(std::uint32_t count);
     std::uint32_t allocSector(std::uint32_t preferred);
     void freeSector(std::uint32_t s);
     // Table changes come in two phases: setFat/setMiniFat (entries of new sectors, chain ends) are

@@ -273,6 +273,10 @@ Result Storage::copyElementTo(const std::string& name, Storage& dest, const std:
         // Copying a storage into itself or below itself would never end.
         if (file_ == dest.file_ && file_->isWithin(dest.entry_, e)) return Result::InvalidArgument;
         const std::string target = destName.empty() ? detail::toUtf8(file_->entry(e).name) : destName;
+        // Onto itself: replacing the target would destroy the source first.
+        std::u16string target16;
+        if (!detail::fromUtf8(target, target16)) return Result::InvalidName;
+        if (file_ == dest.file_ && dest.entry_ == entry_ && detail::sameName(target16, n)) return Result::InvalidArgument;
         if (file_->entry(e).type == detail::kStream) {
             Stream from;
             from.file_ = file_;

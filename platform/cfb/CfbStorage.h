@@ -118,7 +118,7 @@ public:
 
     // Copies the element `name` (a stream's bytes or a whole storage) into `dest`, which may
     // belong to another file, under `destName` (the same name when empty), replacing an element
-    // of that name there.
+    // of that name there. InvalidArgument for a copy onto itself or into its own subtree.
     Result copyElementTo(const std::string& name, Storage& dest, const std::string& destName = {});
     // Copies every element of this storage into `dest`. Copying a root storage into the root of a
     // newly created file gives a compact copy with identical stream bytes (positions stay valid).

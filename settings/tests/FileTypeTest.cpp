@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -71,6 +73,44 @@ TEST(FontCheck, ArialOrAMetricCompatibleFamily) {
   for (const char* ok : {"Arial", "arial", "Liberation Sans", "Arimo"}) EXPECT_TRUE(IsArialCompatibleFamily(ok)) << ok;
   for (const char* no : {"DejaVu Sans", "Liberation Serif", "", "Arial Black"})
     EXPECT_FALSE(IsArialCompatibleFamily(no)) << no;
+}
+
+}  // namespace
+
+namespace {
+
+// Run in a child process (the MIME database is read once per process): reports through its exit
+// code whether *.qbk is known with the XDG folders it was given.
+TEST(RegisterFileTypeChild, ReportsWhetherTheTypeIsKnown) {
+  if (qEnvironmentVariableIsEmpty("QB_MIME_CHILD")) GTEST_SKIP() << "runs only as the child of the test below";
+  std::exit(QbkTypeKnown() ? 10 : 11);
+}
+
+int ChildSaysKnown(const QString& dataHome, const QString& dataDirs) {
+  QProcess child;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QB_MIME_CHILD", "1");
+  env.insert("XDG_DATA_HOME", dataHome);
+  env.insert("XDG_DATA_DIRS", dataDirs);
+  child.setProcessEnvironment(env);
+  child.start(QFileInfo("/proc/self/exe").canonicalFilePath(), {"--gtest_filter=RegisterFileTypeChild.*"});
+  child.waitForFinished(30000);
+  return child.exitCode();
+}
+
+TEST(RegisterFileType, InstalledTypeIsKnownToTheNextStart) {
+  if (QStandardPaths::findExecutable("update-mime-database").isEmpty()) GTEST_SKIP() << "shared-mime-info is missing";
+  QTemporaryDir tmp;
+  const QString home = tmp.path() + "/home";
+  // Only the system's own types, without any user's earlier registration.
+  const QString system = "/usr/share";
+  ASSERT_EQ(ChildSaysKnown(home, system), 11);
+  TFileTypeSetup setup;
+  setup.DataHome = home.toStdString();
+  setup.ProgramPath = "/usr/bin/QuimbelBooks";
+  setup.TypeKnown = [] { return false; };
+  ASSERT_EQ(RegisterFileType(SourceData, setup), TFileTypeResult::Installed);
+  EXPECT_EQ(ChildSaysKnown(home, system), 10);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A child adds transactions through the lists (write-through) and reports each one after its
-// add returned; it is killed at random moments. The file must always open with every reported one.
+// add returned; it is killed at random moments. The file must always open, valid, with every
+// reported one - also when the previous child left an appended record without its count.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -42,7 +43,7 @@ TEST(KillTest, EveryReportedTransactionSurvivesSigkill) {
         if (T.FM.ReadOnly) _exit(4);  // a write failed: nothing to report
         if (write(Pipe[1], &No, sizeof No) != sizeof No) _exit(5);
         ++No;
-        if (No % 97 == 0 && getenv("QB_NO_CHANGE") == nullptr) {  // now and then a change too
+        if (No % 97 == 0) {  // now and then a change too
           T.Lists.Trans.Items(T.Lists.Trans.Count() - 1).Details = "changed";
           T.Lists.Trans.NotifyChanged(T.Lists.Trans.Count() - 1);
         }
@@ -58,7 +59,6 @@ TEST(KillTest, EveryReportedTransactionSurvivesSigkill) {
     while (read(Pipe[0], &No, sizeof No) == sizeof No) Reported.insert(No);
     close(Pipe[0]);
 
-    TFileCounts Raw = CountsOfLockedFile(Book);
     {
       cfb::Storage V;
       cfb::ValidationReport Rep;
@@ -76,7 +76,7 @@ TEST(KillTest, EveryReportedTransactionSurvivesSigkill) {
       ASSERT_TRUE(InFile.count(N)) << "lost " << N << " in round " << Round << "; file has "
                                    << Check.Lists.Trans.Count() << " transactions, counted "
                                    << Check.FM.LoadedCounts.Trans << ", last " << *InFile.rbegin() << ", slots "
-                                   << StreamOfLockedFile(Book, "Transactions").size() / TransRecSize << ", raw count first " << Raw.Trans << ", last slot holds "
+                                   << StreamOfLockedFile(Book, "Transactions").size() / TransRecSize << ", last slot holds "
                                    << *reinterpret_cast<const std::int32_t*>(StreamOfLockedFile(Book, "Transactions").data() + StreamOfLockedFile(Book, "Transactions").size() - TransRecSize);
     ASSERT_TRUE(Check.FM.Close(true, false));
   }

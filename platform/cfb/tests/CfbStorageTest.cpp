@@ -137,6 +137,11 @@ TEST(CfbStorage, CopyElementsBetweenFilesAndWholeStorageIntoACompactFile)
     EXPECT_EQ(getStream(bSub, "Inner"), pattern(5000, 3));
     EXPECT_EQ(a.copyElementTo("Nope", b), Result::ElementNotFound);
     EXPECT_EQ(a.copyElementTo("Sub", sub), Result::InvalidArgument);  // into itself
+    EXPECT_EQ(a.copyElementTo("Comments", a, "COMMENTS"), Result::InvalidArgument);  // onto itself
+    EXPECT_EQ(getStream(a, "Comments"), pattern(20, 2));
+    ASSERT_EQ(a.copyElementTo("Comments", a, "Comments2"), Result::Ok);  // a copy beside it is fine
+    EXPECT_EQ(getStream(a, "Comments2"), pattern(20, 2));
+    ASSERT_EQ(a.destroyElement("Comments2"), Result::Ok);
     EXPECT_EQ(problems(b), "");
 
     // The whole root into a new file: same bytes, and no room left from the deleted stream.
