@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
@@ -14,7 +15,11 @@
 #include <QWheelEvent>
 
 #include "AboutBox.h"
-#include "AppPaths.h"
+#include "FontWarn.h"
+#include "HelpPages.h"
+#include "OptionsAdapters.h"
+#include "OptionsManager.h"
+#include "WelcomeScreen.h"
 #include "BookSession.h"
 #include "DefaultColumnSets.h"
 #include "EntryPoints.h"
@@ -25,7 +30,6 @@
 #include "MainToolBar.h"
 #include "OwnerDrawnMenu.h"
 #include "RecentFiles.h"
-#include "WindowPlacement.h"
 
 namespace {
 TMain* theMain = nullptr;
@@ -34,7 +38,7 @@ void ProcessPending() { QApplication::processEvents(QEventLoop::ExcludeUserInput
 
 TMain* MainWindow() { return theMain; }
 
-TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
+TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env) : QMainWindow(parent) {
   theMain = this;
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(tr("Quimbel Books"));
@@ -65,6 +69,7 @@ TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
   Recent = new TRecentFiles(FileMenu, this);
   Recent->OnClick = [this](const QString& path) { OpenRecentFile(path); };
   Recent->Load();
+  CreateOptionsManager(env);
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   toolBar_->ApplyLayout(screen ? screen->geometry().width() : 1024, true);
@@ -75,11 +80,48 @@ TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
 TMain::~TMain() {
   if (session_->FileOpen()) session_->Close(true, true);
   Recent->Store();
+  options_.reset();
   grid_->SetGridInfo(nullptr);
   if (theMain == this) theMain = nullptr;
 }
 
 bool TMain::CheckPassword(int op) { return session_->CheckPassword(op); }
+
+// The options manager gets the column sets, the grid and the window, loads the options file and
+// the worksheet layouts, checks the font, and gives the global flags their stored values.
+void TMain::CreateOptionsManager(const TOptionsEnvironment* env) {
+  TOptionsEnvironment e = env ? *env : TOptionsEnvironment{};
+  e.Messenger = &session_->Prompts();
+  if (!e.ShowFontWarning)
+    e.ShowFontWarning = [this] {
+      TFontWarn dlg(this);
+      dlg.exec();
+      return dlg.DontShowBox->isChecked();
+    };
+  if (!e.ShowWelcome)
+    e.ShowWelcome = [this] {
+      TWelcomeScreen w(this);
+      welcome_ = &w;
+      const int result = w.exec();
+      welcome_ = nullptr;
+      options_->SetOption(optShowWelcome, w.CheckBox1->isChecked());
+      lastFile_ = w.LastFile;
+      return result == QDialog::Rejected ? -1 : result;
+    };
+  options_ = std::make_unique<TOptionsManager>(e);
+  options_->ColourMode = ColourMode;
+  for (int v = 0; v < 5; ++v) options_->Columns[std::size_t(v)] = &gridInfo_[std::size_t(v)].ColInfo;
+  gridAppearance_ = std::make_unique<TGrid3Appearance>(grid_);
+  placement_ = std::make_unique<TWidgetPlacement>(this);
+  options_->Grid = gridAppearance_.get();
+  options_->MainForm = placement_.get();
+  options_->StartUp();
+  options_->CheckFont();
+  IncludeDisabledInCalc = options_->GetOption(optIncludeDisabledInCalc);
+  NewTransDisabled = options_->GetOption(optNewTransDisabled);
+  BalanceEndDay = options_->GetOption(optBalanceEndDay);
+  session_->FileManager().AutoBackup = options_->GetOption(optAutoBak);
+}
 
 void TMain::BuildTabStrip() {
   tabFrame_ = new QFrame(central_);
@@ -361,13 +403,13 @@ void TMain::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (firstShown_) return;
   firstShown_ = true;
-  grid_->SetGradients(true);
+  grid_->SetGradients(ColourMode == cmHighColour && options_->GetOption(optGradients));
   ResetViews();
   SetCommandStates();
   grid_->ClearGrid(true);
   LayoutClient();
   ProcessPending();
-  if (RestorePlacement) RestoreWindowPlacement(this);
+  if (RestorePlacement) options_->RestoreWindow();
 }
 
 void TMain::closeEvent(QCloseEvent* e) {
@@ -375,7 +417,7 @@ void TMain::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
-  StoreWindowPlacement(this);
+  if (RestorePlacement) options_->StoreWindow();
   Closing = true;
   e->accept();
 }

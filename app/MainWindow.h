@@ -24,12 +24,17 @@ class TWelcomeScreen;
 class TBookSession;
 class TRecentFiles;
 class TPrompts;
+class TOptionsManager;
+struct TOptionsEnvironment;
+class TGrid3Appearance;
+class TWidgetPlacement;
 
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
   // Prompts answers the file manager's questions (the program's dialogs unless given).
-  explicit TMain(QWidget* parent = nullptr, TPrompts* prompts = nullptr);
+  // Env replaces parts of the options manager's surroundings (tests).
+  explicit TMain(QWidget* parent = nullptr, TPrompts* prompts = nullptr, const TOptionsEnvironment* env = nullptr);
   ~TMain() override;
 
   // Tab indexes of the five worksheet views.
@@ -48,6 +53,7 @@ class TMain : public QMainWindow {
   TMainToolBar* ToolBar() const { return toolBar_; }
   QProgressBar* ProgressBar() const { return progress_; }
   TBookSession& Session() { return *session_; }
+  TOptionsManager& Options() { return *options_; }
   int CurrentView() const;
 
   // The password gate (0 Deleting, 1 Adding, 2 Editing, 3 Worksheet, 4 Reports, 5 Printing).
@@ -145,10 +151,15 @@ class TMain : public QMainWindow {
   void ConnectGrid();
   void LayoutClient();
   void AfterTransferChange();
+  void CreateOptionsManager(const TOptionsEnvironment* env);
 
   TBookLists lists_;
   std::array<TGridInfo, 5> gridInfo_;
   std::unique_ptr<TBookSession> session_;
+  std::unique_ptr<TGrid3Appearance> gridAppearance_;
+  std::unique_ptr<TWidgetPlacement> placement_;
+  std::unique_ptr<TOptionsManager> options_;
+  QString lastFile_;  // the welcome screen's last used file
   TMainToolBar* toolBar_ = nullptr;
   QWidget* central_ = nullptr;
   QWidget* selectionPanels_ = nullptr;

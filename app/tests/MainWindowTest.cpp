@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "AppSettings.h"
 #include "BookSession.h"
 #include "FileManager.h"
 #include "Grid3.h"
@@ -55,7 +56,8 @@ class MainWindowTest : public QObject {
   TScriptedPrompts prompts_;
 
   std::unique_ptr<TMain> OpenWindow() {
-    auto w = std::make_unique<TMain>(nullptr, &prompts_);
+    const TOptionsEnvironment env = TestOptionsEnv();
+    auto w = std::make_unique<TMain>(nullptr, &prompts_, &env);
     w->RestorePlacement = false;
     w->resize(1000, 600);
     w->show();
@@ -72,6 +74,9 @@ class MainWindowTest : public QObject {
   }
 
   void init() {
+    // Disabled transactions count nowhere and every balance shows, unless a test says otherwise.
+    WriteAppInt(QStringLiteral("IncludeDisabledInCalc"), 0);
+    WriteAppInt(QStringLiteral("BalanceEndDay"), 0);
     // Each test starts from the file as written.
     QFile::remove(book_);
     QVERIFY(WriteTestBook(book_.toStdString()));
@@ -319,6 +324,24 @@ class MainWindowTest : public QObject {
       }
     QVERIFY(found);
     fm.Close(true, false);
+  }
+
+  void withDisabledIncludedReconcilingChangesNoTotal() {
+    WriteAppInt(QStringLiteral("IncludeDisabledInCalc"), 1);
+    auto w = OpenWindow();
+    QVERIFY(IncludeDisabledInCalc);
+    QVERIFY(w->OpenBookFile(book_));
+    w->SelectView(1);
+    const QString before = TotalOf(*w, 1, 3);
+    QCOMPARE(before, M(1342.80 + 89.99));
+    w->SelectView(0);
+    const int row = RowOfTrans(*w, 6);
+    w->PreparePopup(row)->actions()[1]->trigger();
+    bool enabled = false;
+    Row(*w, row, nullptr, &enabled);
+    QVERIFY(enabled);
+    w->SelectView(1);
+    QCOMPARE(TotalOf(*w, 1, 3), before);
   }
 
   void editingGateRefusedLeavesTheTransaction() {

@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(out);
   QTemporaryDir tmp;
   SetSettingsStoreFile((tmp.path() + QStringLiteral("/settings.conf")).toStdString());
+  qputenv("QB_USER_DATA_DIR", (tmp.path() + QStringLiteral("/user")).toUtf8());
+  qputenv("XDG_DATA_HOME", (tmp.path() + QStringLiteral("/xdg")).toUtf8());
   QString book = argc > 2 ? QString::fromLocal8Bit(argv[2]) : tmp.filePath(QStringLiteral("Example.qbk"));
   if (argc <= 2 && !WriteTestBook(book.toStdString())) return 1;
 
