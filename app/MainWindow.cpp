@@ -38,6 +38,22 @@ void ProcessPending() { QApplication::processEvents(QEventLoop::ExcludeUserInput
 
 TMain* MainWindow() { return theMain; }
 
+void ShowProgress(int percent) {
+  if (theMain) theMain->ShowProgress(percent);
+}
+
+TColourMode ColourModeOfDepth(int bitsPerPixel) {
+  if (bitsPerPixel > 8) return cmHighColour;
+  return bitsPerPixel == 8 ? cmPalette256 : cm16Colour;
+}
+
+QString SixteenColourMessage() {
+  return QObject::tr("Quimbel Books has detected that you system is set to display only 16 colours.  Although Quimbel "
+                     "Books will still function correctly, Quimbel Books has been designed run in 256 or higher colour "
+                     "modes and uses these extra colours to enhance its useability. ") +
+         QStringLiteral("\n\n") + QObject::tr("To change your colour settings see the 'Display' item in the Windows Control Panel.");
+}
+
 TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env) : QMainWindow(parent) {
   theMain = this;
   setObjectName(QStringLiteral("Main"));
@@ -45,10 +61,11 @@ TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env)
   setWindowIcon(QIcon(DataFolder() + QStringLiteral("/icons/quimbelbooks.svg")));
   setMinimumSize(300, 308);
 
-  // High-colour displays only today; the grid's low-colour scheme stays off.
-  ColourMode = cmHighColour;
+  // Today's displays give high colour; the low-colour scheme follows a display of 256 or fewer.
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  ColourMode = ColourModeOfDepth(primary ? primary->depth() : 32);
   const QColor face = QApplication::palette().color(QPalette::Button);
-  RowShade = ShiftColour(RGBColour(face.red(), face.green(), face.blue()), 30, false);
+  RowShade = ColourMode != cmHighColour ? clBtnShadow : ShiftColour(RGBColour(face.red(), face.green(), face.blue()), 30, false);
 
   for (int v = 0; v < 5; ++v) LoadDefaultGridInfo(v, gridInfo_[std::size_t(v)]);
   session_ = std::make_unique<TBookSession>(lists_, prompts);
@@ -63,6 +80,7 @@ TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env)
   selectionPanels_ = new QWidget(central_);
   selectionPanels_->setObjectName(QStringLiteral("SelectionPanels"));
   BuildTabStrip();
+  grid_->SetLowColour(ColourMode != cmHighColour);
   BuildMenus();
   BuildPopups();
   ConnectGrid();

@@ -175,3 +175,9 @@ class TMain : public QMainWindow {
 
 // The one main window of the program (set while it exists), for ShowProgress and the dialogs.
 TMain* MainWindow();
+// Moves the main window's progress bar: 100 fills and hides it, any other value shows it.
+void ShowProgress(int percent);
+// The display's colour mode from its colour depth (more than 256 colours: high colour).
+TColourMode ColourModeOfDepth(int bitsPerPixel);
+// Text of the 16-colour warning shown after the splash screen.
+QString SixteenColourMessage();
