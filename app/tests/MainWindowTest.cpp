@@ -1,4 +1,5 @@
 // Drives the real main window on a real book file written through the file manager.
+#include <QCheckBox>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabBar>
@@ -17,6 +18,9 @@
 #include "ScriptedPrompts.h"
 #include "TestBook.h"
 #include "TestSupport.h"
+#include "WelcomeScreen.h"
+
+QString JoinCommandLine(const QStringList& arguments);
 
 namespace {
 QString M(double units) { return QString::fromStdString(FormatMoney(CurrencyFromDouble(units))); }
@@ -447,6 +451,60 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE(catcher.Texts.size(), 1);
     QCOMPARE(catcher.Texts[0], QStringLiteral("Unable to open file: Not a vaild Quimbel Books file"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Quimbel Books"));
+  }
+
+  void welcomeScreenOpensTheLastFileAndStoresItsCheckBox() {
+    WriteAppInt(QStringLiteral("ShowWelcome"), 1);
+    WriteRecentFiles({book_});
+    auto w = OpenWindow();
+    bool sawLast = false;
+    QString label;
+    QTimer::singleShot(50, [&] {
+      auto* ws = qobject_cast<TWelcomeScreen*>(QApplication::activeModalWidget());
+      QVERIFY(ws);
+      QCOMPARE(ws, w->WelcomeScreen());
+      sawLast = ws->OpenLastBtn->isVisible();
+      ws->CheckBox1->setChecked(false);
+      ws->OpenLastBtn->click();
+    });
+    w->WelcomeScreenMessage();
+    QVERIFY(sawLast);
+    QVERIFY(w->Session().FileOpen());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quimbel Books - Shop Book"));
+    QCOMPARE(ReadAppInt(QStringLiteral("ShowWelcome")).value_or(-1), 0);
+    QVERIFY(!w->Recent->Paths().contains(book_));
+    // With the option off nothing is shown.
+    w->ActionClose->trigger();
+    w->WelcomeScreenMessage();
+    QVERIFY(!w->Session().FileOpen());
+  }
+
+  void handOverEndsTheWelcomeScreenAndOpensTheFile() {
+    WriteAppInt(QStringLiteral("ShowWelcome"), 1);
+    auto w = OpenWindow();
+    QTimer::singleShot(50, [&] {
+      QVERIFY(w->WelcomeScreen() && w->WelcomeScreen()->isVisible());
+      w->HandOver(book_);
+    });
+    w->WelcomeScreenMessage();  // returns once the hand-over ended the welcome screen
+    QVERIFY(!w->WelcomeScreen());
+    QVERIFY(w->Session().FileOpen());
+    QCOMPARE(w->Session().FileName(), book_);
+    WriteAppInt(QStringLiteral("ShowWelcome"), 0);
+  }
+
+  void commandLineIsJoinedIntoOneName() {
+    QCOMPARE(JoinCommandLine({}), QString());
+    QCOMPARE(JoinCommandLine({QStringLiteral("/tmp/a.qbk")}), QStringLiteral("/tmp/a.qbk"));
+    QCOMPARE(JoinCommandLine({QStringLiteral("/tmp/My"), QStringLiteral("Shop"), QStringLiteral("Book.qbk")}),
+             QStringLiteral("/tmp/My Shop Book.qbk"));
+  }
+
+  void colourModeFollowsTheDisplayDepth() {
+    QCOMPARE(ColourModeOfDepth(32), cmHighColour);
+    QCOMPARE(ColourModeOfDepth(16), cmHighColour);
+    QCOMPARE(ColourModeOfDepth(8), cmPalette256);
+    QCOMPARE(ColourModeOfDepth(4), cm16Colour);
   }
 
   void progressBarShowsAndHides() {
