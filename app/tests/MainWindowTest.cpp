@@ -415,6 +415,28 @@ class MainWindowTest : public QObject {
     QCOMPARE(catcher.Texts[1], QStringLiteral("No Transactions selected to chart"));
   }
 
+  void chartWindowsReplaceEachOtherThroughJumpTo() {
+    auto w = OpenWindow();
+    QVERIFY(w->OpenBookFile(book_));
+    QList<int> codes;
+    QList<QStringList> shown;
+    w->ChartWindow = [&](int code) {
+      codes << code;
+      QStringList visible;
+      for (QAction* a : w->ChartsPopup->actions())
+        if (a->isVisible() && !a->isSeparator()) visible << a->text();
+      shown << visible;
+      return code == 10 ? 11 : 0;  // from the cash flow chart jump to the account totals chart
+    };
+    w->ChartItems[0]->trigger();
+    QCOMPARE(codes, (QList<int>{10, 11}));
+    QCOMPARE(shown[0], (QStringList{QStringLiteral("&Account Totals Chart"), QStringLiteral("&Book Totals Chart"),
+                                   QStringLiteral("&Group Totals Chart"), QStringLiteral("&Quick Summary Chart")}));
+    QCOMPARE(shown[1], (QStringList{QStringLiteral("&Cash Flow Chart"), QStringLiteral("&Book Totals Chart"),
+                                   QStringLiteral("&Group Totals Chart"), QStringLiteral("&Quick Summary Chart")}));
+    for (QAction* a : w->ChartsPopup->actions()) QVERIFY(a->isVisible());
+  }
+
   void closeAndReopenFromRecentFiles() {
     auto w = OpenWindow();
     QVERIFY(w->OpenBookFile(book_));
