@@ -1,5 +1,6 @@
 // Drives the real main window on a real book file written through the file manager.
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabBar>
@@ -12,7 +13,10 @@
 #include "FileManager.h"
 #include "Grid3.h"
 #include "MainToolBar.h"
+#include "AboutBox.h"
+#include "HelpPages.h"
 #include "MainWindow.h"
+#include "QtPrompts.h"
 #include "MoneyFormat.h"
 #include "RecentFiles.h"
 #include "ScriptedPrompts.h"
@@ -513,6 +517,34 @@ class MainWindowTest : public QObject {
     QVERIFY(w->Session().FileOpen());
     QCOMPARE(w->Session().FileName(), book_);
     WriteAppInt(QStringLiteral("ShowWelcome"), 0);
+  }
+
+  void qtPromptsAnswerWithThePressedButton() {
+    TQtPrompts prompts;
+    struct Case {
+      QMessageBox::StandardButton press;
+      TMsgButtons offered;
+      TMsgButton expected;
+    };
+    const Case cases[] = {{QMessageBox::Retry, mbRetry | mbCancel, mbRetry},
+                          {QMessageBox::Cancel, mbRetry | mbCancel, mbCancel},
+                          {QMessageBox::Abort, mbAbort | mbIgnore, mbAbort},
+                          {QMessageBox::Ignore, mbAbort | mbIgnore, mbIgnore},
+                          {QMessageBox::No, mbYes | mbNo | mbCancel, mbNo},
+                          {QMessageBox::Ok, mbOK | mbHelp, mbOK}};
+    for (const Case& c : cases) {
+      TMessageCatcher catcher(c.press);
+      QCOMPARE(prompts.Ask(TMsgKind::Warning, "first line\rsecond line", c.offered), c.expected);
+      QCOMPARE(catcher.Texts.value(0), QStringLiteral("first line\nsecond line"));
+    }
+  }
+
+  void aboutBoxAndHelpPages() {
+    TAboutBox about;
+    auto* version = about.findChild<QLabel*>(QStringLiteral("VersionLabel"));
+    QVERIFY(version);
+    QCOMPARE(version->text(), QStringLiteral("Version ") + QStringLiteral(QB_VERSION));
+    QVERIFY(QFileInfo::exists(HelpPage(26000)));
   }
 
   void commandLineIsJoinedIntoOneName() {
