@@ -55,5 +55,11 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
   popup->grab().save(out + QStringLiteral("/transaction-popup.png"));
   popup->hide();
+  // The tool bar's charts pop-up with its second item under the mouse.
+  main.ChartsPopup->popup(main.mapToGlobal(QPoint(444, 36)));
+  main.ChartsPopup->setActiveAction(main.ChartsPopup->actions()[1]);
+  QApplication::processEvents();
+  main.ChartsPopup->grab().save(out + QStringLiteral("/charts-popup.png"));
+  main.ChartsPopup->hide();
   return 0;
 }
