@@ -352,6 +352,29 @@ class MainWindowTest : public QObject {
     QCOMPARE(TotalOf(*w, 1, 3), before);
   }
 
+  void protectedWorksheetOpensLockedAndUnlocksWithThePassword() {
+    {
+      TBookLists L;
+      TScriptedPrompts p;
+      p.DefaultAnswer = mbNo;
+      TFileManager fm(L, p);
+      QVERIFY(fm.Open(book_.toStdString(), true));
+      fm.Settings.Password = "open";
+      fm.Settings.ProtectWorksheet = true;
+      QVERIFY(fm.WriteSettings());
+      QVERIFY(fm.Close(true, false));
+    }
+    auto w = OpenWindow();
+    QVERIFY(w->OpenBookFile(book_));
+    QVERIFY(w->Grid()->Locked());
+    prompts_.PasswordAnswers = {false};
+    QVERIFY(!w->Grid()->RequestUnlock());
+    QVERIFY(w->Grid()->Locked());
+    prompts_.PasswordAnswers = {true};
+    QVERIFY(w->Grid()->RequestUnlock());
+    QVERIFY(!w->Grid()->Locked());
+  }
+
   void editingGateRefusedLeavesTheTransaction() {
     auto w = OpenWindow();
     QVERIFY(w->OpenBookFile(book_));
