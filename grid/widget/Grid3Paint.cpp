@@ -16,7 +16,8 @@ namespace {
 
 bool OwnColoursLink(int link) { return link >= 9 && link <= 11; }
 
-constexpr int TextInset = 2;
+// The cell is already the column less its grid lines; the text keeps one pixel off each side.
+constexpr int TextInset = 1;
 
 }  // namespace
 
