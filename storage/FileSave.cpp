@@ -60,13 +60,7 @@ bool TFileManager::Close(bool ClearLists, bool Save) {
   bool Saved = false;
   if (!ReadOnly && Changed && Save && CheckDrive()) {
     Progress(10);
-    static const int After[liCount] = {20, 60, 60, 70, 80, 100};
-    bool Ok = WriteCounts();
-    for (int L = 0; Ok && L < liCount; ++L) {
-      if (Modified[L]) Ok = WriteWhole(L);
-      Progress(After[L]);
-    }
-    Ok = Ok && Retried(true, "file", "flush", [&] { return Root.flush(); });
+    bool Ok = CompactOnClose();
     Progress(100);
     if (!Ok) {
       Prompts.SetBusy(false);
@@ -199,9 +193,7 @@ bool TFileManager::SaveAsFresh(const std::string& NewName) {
   std::string Comment = CommentText;
   if (!WriteCounts() || !WriteSettings() || !WriteComment(Comment)) return Fail();
   Progress(30);
-  ForceFullWrite = true;
   bool Ok = WriteAllLists(30) && Retried(false, "file", "flush", [&] { return Root.flush(); });
-  ForceFullWrite = false;
   if (!Ok) return Fail();
   FileName = NewName;
   TDriveKind Kind = ProbeDriveKind(NewName);

@@ -118,10 +118,20 @@ TEST_F(RetryTest, GivingUpAWriteSwitchesToReadOnlyAndKeepsTheChange) {
   EXPECT_EQ(T.Lists.Trans.Items(6).Details, "not on disk");
 }
 
-TEST_F(RetryTest, FailedSaveOnClosingAbortKeepsTheFileOpen) {
-  T.Lists.Trans.Delete(1);
+// A close that fails at any step of the compaction (in place when no record moves, through a new
+// file when records move) leaves the book as it was: Abort keeps it open and writable at the same
+// slots, Ignore closes it, and the written-through data is all there.
+struct TCloseFault {
+  const char* Op;
+  bool DeleteLast;  // no record moves: the stream is only cut
+};
+class CloseFailureTest : public RetryTest, public ::testing::WithParamInterface<TCloseFault> {};
+
+TEST_P(CloseFailureTest, AbortKeepsTheFileOpenAndUnchanged) {
+  T.Lists.Trans.Delete(GetParam().DeleteLast ? T.Lists.Trans.Count() - 1 : 1);
+  std::string Before = StreamOfLockedFile(Book, "Transactions");
   T.Prompts.ClearShown();
-  FailNext("setsize", cfb::Result::WriteFault, 100);
+  FailNext(GetParam().Op, cfb::Result::WriteFault, 100);
   T.Prompts.Answers = {mbCancel, mbAbort};
   EXPECT_FALSE(T.FM.Close(true, true));
   EXPECT_EQ(T.Prompts.Shown.back().Text,
@@ -132,16 +142,37 @@ TEST_F(RetryTest, FailedSaveOnClosingAbortKeepsTheFileOpen) {
   EXPECT_TRUE(T.FM.Changed);
   EXPECT_TRUE(T.FM.Modified[TFileManager::liTrans]);
   EXPECT_EQ(T.Lists.Trans.Count(), 6);
+  EXPECT_EQ(StreamOfLockedFile(Book, "Transactions"), Before);
+  EXPECT_FALSE(fs::exists(TFileManager::CompactTempName(Book)));
+  // Still written through at the old slots.
+  *Faults = {};
+  T.Lists.Trans.Items(4).Details = "after the abort";
+  T.Lists.Trans.NotifyChanged(4);
+  std::string S = StreamOfLockedFile(Book, "Transactions");
+  TTransRec Back;
+  DecodeTrans(reinterpret_cast<const unsigned char*>(S.data() + T.Lists.Trans.Items(4).StreamPos), Back);
+  EXPECT_EQ(Back.Details, "after the abort");
   // Ignore closes without a backup question.
+  FailNext(GetParam().Op, cfb::Result::WriteFault, 100);
   T.Prompts.ClearShown();
   T.Prompts.Answers = {mbCancel, mbIgnore};
   EXPECT_TRUE(T.FM.Close(true, true));
   EXPECT_FALSE(T.FM.FileOpen);
   EXPECT_EQ(T.Prompts.Shown.size(), 2u);
   *Faults = {};
-  ASSERT_TRUE(T.FM.Open(Book, true));  // the written-through data is all there
+  ASSERT_TRUE(T.FM.Open(Book, true));
   EXPECT_EQ(T.Lists.Trans.Count(), 6);
+  EXPECT_EQ(T.Lists.Trans.Items(4).Details, "after the abort");
 }
+
+INSTANTIATE_TEST_SUITE_P(Steps, CloseFailureTest,
+                         ::testing::Values(TCloseFault{"setsize", true}, TCloseFault{"write", true},
+                                           TCloseFault{"create", false}, TCloseFault{"copy", false},
+                                           TCloseFault{"write", false}, TCloseFault{"flush", false},
+                                           TCloseFault{"rename", false}),
+                         [](const auto& Info) {
+                           return std::string(Info.param.Op) + (Info.param.DeleteLast ? "InPlace" : "NewFile");
+                         });
 
 TEST_F(RetryTest, FailedBackupLeavesNoBackupAndTheMainFile) {
   T.Lists.Trans.Items(0).Details = "x";
