@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FileManager.h"
+#include "Helpers.h"
 #include "ListOps.h"
 
 namespace {
@@ -38,6 +39,25 @@ cfb::Result SyncFolder(const std::string& Path) {
 }  // namespace
 
 std::string TFileManager::CompactTempName(const std::string& Name) { return Name + ".~cp"; }
+
+std::string TFileManager::BackupName(const std::string& Name) {
+  std::size_t Slash = Name.find_last_of('/');
+  return Name.substr(0, Slash == std::string::npos ? 0 : Slash + 1) + BaseFileName(Name) + ".~bk";
+}
+
+std::string TFileManager::BackupTempName(const std::string& Name) { return BackupName(Name) + ".~up"; }
+
+bool TFileManager::RenameOver(const std::string& Temp, const std::string& Name, const std::string& What) {
+  std::error_code Ec;
+  std::filesystem::permissions(Temp, std::filesystem::status(FileName, Ec).permissions(), Ec);
+  return Retried(false, What, "rename", [&] {
+    return std::rename(Temp.c_str(), Name.c_str()) == 0 ? cfb::Result::Ok : cfb::resultFromErrno(errno, true);
+  });
+}
+
+bool TFileManager::SyncFolderOf(const std::string& Name, const std::string& What) {
+  return Retried(false, What, "flush", [&] { return SyncFolder(Name); });
+}
 
 bool TFileManager::CompactOnClose() {
   bool Moves = false;
@@ -129,13 +149,7 @@ bool TFileManager::CompactIntoNewFile() {
     Progress(ProgressAfter[L]);
   }
   Ok = Ok && Retried(false, "file", "flush", [&] { return New.flush(); });
-  if (Ok) {
-    std::error_code Ec;
-    std::filesystem::permissions(Temp, std::filesystem::status(FileName, Ec).permissions(), Ec);
-    Ok = Retried(false, "file", "rename", [&] {
-      return std::rename(Temp.c_str(), FileName.c_str()) == 0 ? cfb::Result::Ok : cfb::resultFromErrno(errno, true);
-    });
-  }
+  Ok = Ok && RenameOver(Temp, FileName, "file");
   if (!Ok) {
     for (auto& S : Out) S.release();
     New.release();
@@ -153,5 +167,6 @@ bool TFileManager::CompactIntoNewFile() {
         AppendPos[L] = static_cast<std::uint64_t>(List.Count()) * TRecordLayout<TRec>::RecSize;
         return true;
       });
-  return Retried(false, "file", "flush", [&] { return SyncFolder(FileName); });
+  // The book is the new file from here on, whatever the sync says.
+  return SyncFolderOf(FileName, "file");
 }

@@ -234,7 +234,10 @@ bool TFileManager::Open(const std::string& Name, bool Load) {
   bool FromCD = DriveKind == dkCDROM;
   if (!OpenStreams(Name, FromCD ? cfb::OpenMode::ReadOnly : cfb::OpenMode::ReadWrite)) return false;
   // Left by a program killed while it was compacting this book on closing; the book is complete.
-  if (!FromCD) std::remove(CompactTempName(Name).c_str());
+  if (!FromCD) {
+    std::remove(CompactTempName(Name).c_str());
+    std::remove(BackupTempName(Name).c_str());
+  }
   CommentText.clear();
   FileName = Name;
   FileOpen = true;  // ReadComment needs the streams only

@@ -113,6 +113,11 @@ class TFileManager {
   static std::string RetryText(cfb::Result Result, const std::string& What);
   // The file a closing book is compacted into before it takes the book's place (same folder).
   static std::string CompactTempName(const std::string& Name);
+  // The backup copy of a book: its folder, its base name, ".~bk"; and the file a new backup is
+  // written into before it takes the backup's place (a name of its own: the backup can be opened
+  // as a book and then has a compaction file of its own).
+  static std::string BackupName(const std::string& Name);
+  static std::string BackupTempName(const std::string& Name);
 
  private:
   template <class TRec> friend struct TListOps;
@@ -146,6 +151,10 @@ class TFileManager {
   bool RecordsInPlace(int List);
   bool TrimInPlace();
   bool CompactIntoNewFile();
+  // Puts the complete file Temp in the place of Name (with the book's permissions); Temp's storage
+  // must still be held, so its lock covers the new name at once. Then the folder is synced.
+  bool RenameOver(const std::string& Temp, const std::string& Name, const std::string& What);
+  bool SyncFolderOf(const std::string& Name, const std::string& What);
   template <class TFn> auto ForEachList(int List, TFn&& Fn) {
     switch (List) {
       case liTrans: return Fn(Lists.Trans);

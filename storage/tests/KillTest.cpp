@@ -212,6 +212,13 @@ TEST(KillTest, KilledWhileClosingAfterDeletesLeavesOneWholeBook) {
     ASSERT_EQ(InFile, Expected) << "round " << Round << " (killed after " << Delay << " us)";
     EXPECT_EQ(Check.Lists.Books.Count(), 2);
     ASSERT_TRUE(Check.FM.Close(true, false));
+    // The backup, written last, is whole too (this round's or an earlier one).
+    std::string Backup = TFileManager::BackupName(Book);
+    ASSERT_EQ(Check.FM.CheckFile(Backup), 0) << "round " << Round;
+    ASSERT_TRUE(Check.FM.Open(Backup, true)) << "round " << Round;
+    EXPECT_FALSE(Check.FM.Damaged);
+    EXPECT_GT(Check.Lists.Trans.Count(), 3000);
+    ASSERT_TRUE(Check.FM.Close(true, false));
   }
   // The kills landed before and after the new file took the book's place.
   std::printf("close kill test: %d rounds, %d old layout, %d compacted (%d closes finished; close takes ~%ld us)\n",

@@ -174,7 +174,12 @@ INSTANTIATE_TEST_SUITE_P(Steps, CloseFailureTest,
                            return std::string(Info.param.Op) + (Info.param.DeleteLast ? "InPlace" : "NewFile");
                          });
 
-TEST_F(RetryTest, FailedBackupLeavesNoBackupAndTheMainFile) {
+// A backup that fails never touches the main file, nor the previous backup: the new one is written
+// beside it. Nor is a backup replaced that another program holds open as a book.
+TEST_F(RetryTest, FailedBackupKeepsThePreviousBackupAndTheMainFile) {
+  std::string Backup = Dir + "/Shop.~bk";
+  ASSERT_TRUE(fs::exists(Backup));  // written when the book was made
+  std::string Previous = FileBytes(Backup);
   T.Lists.Trans.Items(0).Details = "x";
   T.Lists.Trans.NotifyChanged(0);
   T.Prompts.ClearShown();
@@ -187,10 +192,25 @@ TEST_F(RetryTest, FailedBackupLeavesNoBackupAndTheMainFile) {
                 "Unable to save backup file: Disk is full!\rDo you want to retry?",
                 "Unable to save backup file.  Data from your main file has NOT been lost.\rIt is recommended you make a "
                 "copy of you main file as a temporary backup."}));
-  EXPECT_FALSE(fs::exists(Dir + "/Shop.~bk"));
+  EXPECT_EQ(FileBytes(Backup), Previous);
+  EXPECT_FALSE(fs::exists(TFileManager::BackupTempName(Book)));
   *Faults = {};
   ASSERT_TRUE(T.FM.Open(Book, true));
   EXPECT_EQ(T.Lists.Trans.Items(0).Details, "x");
+
+  // The backup open elsewhere: the retry question, then the same error; the backup stays.
+  T.Lists.Trans.Items(0).Details = "y";
+  T.Lists.Trans.NotifyChanged(0);
+  cfb::Storage Elsewhere;
+  ASSERT_EQ(cfb::Storage::openFile(Backup, cfb::OpenMode::ReadWrite, Elsewhere), cfb::Result::Ok);
+  T.Prompts.ClearShown();
+  T.Prompts.Answers = {mbYes, mbCancel};
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_EQ(T.Prompts.Texts()[1], "Unable to save backup file: Unkown error\rDo you want to retry?");
+  EXPECT_EQ(T.Prompts.Texts().size(), 3u);
+  Elsewhere.release();
+  EXPECT_EQ(FileBytes(Backup), Previous);
+  EXPECT_FALSE(fs::exists(TFileManager::BackupTempName(Book)));
 }
 
 TEST_F(RetryTest, FileAndNewFileTexts) {
