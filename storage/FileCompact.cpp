@@ -7,6 +7,7 @@
 // takes the book's name by rename() only once it is complete and on the disk: a kill at any moment
 // leaves either the old book or the compacted one.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -36,9 +37,17 @@ cfb::Result SyncFolder(const std::string& Path) {
   ::close(Fd);
   return Rc == 0 ? cfb::Result::Ok : cfb::resultFromErrno(Err, true);
 }
+
+// The file a name leads to: a book reached through a symbolic link is replaced where it lies, and
+// the link stays a link.
+std::string TargetOf(const std::string& Name) {
+  std::error_code Ec;
+  std::filesystem::path P = std::filesystem::canonical(Name, Ec);
+  return Ec ? Name : P.string();
+}
 }  // namespace
 
-std::string TFileManager::CompactTempName(const std::string& Name) { return Name + ".~cp"; }
+std::string TFileManager::CompactTempName(const std::string& Name) { return TargetOf(Name) + ".~cp"; }
 
 std::string TFileManager::BackupName(const std::string& Name) {
   std::size_t Slash = Name.find_last_of('/');
@@ -48,8 +57,11 @@ std::string TFileManager::BackupName(const std::string& Name) {
 std::string TFileManager::BackupTempName(const std::string& Name) { return BackupName(Name) + ".~up"; }
 
 bool TFileManager::RenameOver(const std::string& Temp, const std::string& Name, const std::string& What) {
+  // The book's permissions, and its owner and group where we may set them.
   std::error_code Ec;
   std::filesystem::permissions(Temp, std::filesystem::status(FileName, Ec).permissions(), Ec);
+  struct stat St {};
+  if (::stat(FileName.c_str(), &St) == 0) (void)!::chown(Temp.c_str(), St.st_uid, St.st_gid);
   return Retried(false, What, "rename", [&] {
     return std::rename(Temp.c_str(), Name.c_str()) == 0 ? cfb::Result::Ok : cfb::resultFromErrno(errno, true);
   });
@@ -113,7 +125,7 @@ bool TFileManager::TrimInPlace() {
 // its creation on, so no other opener ever sees a half-written book or the old file after it was
 // replaced. On failure the new file is removed and the book stays open as it was.
 bool TFileManager::CompactIntoNewFile() {
-  const std::string Temp = CompactTempName(FileName);
+  const std::string Target = TargetOf(FileName), Temp = CompactTempName(FileName);
   cfb::Storage New;
   cfb::Stream Out[siCount];
   bool Ok = Retried(false, "file", "create", [&] { return cfb::Storage::createFile(Temp, New); });
@@ -149,7 +161,7 @@ bool TFileManager::CompactIntoNewFile() {
     Progress(ProgressAfter[L]);
   }
   Ok = Ok && Retried(false, "file", "flush", [&] { return New.flush(); });
-  Ok = Ok && RenameOver(Temp, FileName, "file");
+  Ok = Ok && RenameOver(Temp, Target, "file");
   if (!Ok) {
     for (auto& S : Out) S.release();
     New.release();
@@ -168,5 +180,5 @@ bool TFileManager::CompactIntoNewFile() {
         return true;
       });
   // The book is the new file from here on, whatever the sync says.
-  return SyncFolderOf(FileName, "file");
+  return SyncFolderOf(Target, "file");
 }

@@ -211,6 +211,23 @@ TEST_F(FileManagerTest, CompactingInPlaceWhenNoRecordMoves) {
   EXPECT_EQ(S, Groups);
 }
 
+// A book opened through a symbolic link is compacted where it lies; the link stays.
+TEST_F(FileManagerTest, CompactingABookBehindALink) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::string Link = Dir + "/Link.qbk";
+  fs::create_symlink(Book, Link);
+  ASSERT_TRUE(T.FM.Open(Link, true));
+  T.Lists.Trans.Delete(1);
+  T.Prompts.Answers.push_back(mbNo);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_TRUE(fs::is_symlink(Link));
+  std::string S;
+  ASSERT_TRUE(ReadRawStream(Book, "Transactions", S));
+  EXPECT_EQ(S.size(), 6 * TransRecSize);
+  EXPECT_FALSE(fs::exists(TFileManager::CompactTempName(Link)));
+}
+
 // A new file left by a program killed while compacting is removed when the book is opened.
 TEST_F(FileManagerTest, OpeningRemovesALeftOverCompactionFile) {
   TTestManager T;
