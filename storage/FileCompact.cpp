@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "FileManager.h"
+#include "FixedText.h"
 #include "Helpers.h"
 #include "ListOps.h"
 
@@ -138,6 +139,14 @@ bool TFileManager::CompactIntoNewFile() {
         cfb::Result R = Root.copyElementTo(StreamNames[I], New);
         return R == cfb::Result::Ok ? New.openStream(StreamNames[I], Out[I]) : R;
       });
+  }
+  // Elements of the book other than its nine streams go along as they are.
+  std::vector<cfb::ElementInfo> Elements;
+  if (Ok) Ok = Retried(false, "file", "copy", [&] { return Root.elements(Elements); });
+  for (std::size_t E = 0; Ok && E < Elements.size(); ++E) {
+    bool Known = false;
+    for (const char* Name : StreamNames) Known = Known || SameTextNoCase(Elements[E].name, Name);
+    if (!Known) Ok = Retried(false, "file", "copy", [&] { return Root.copyElementTo(Elements[E].name, New); });
   }
   if (Ok) {
     unsigned char Buf[CountsRecSize];

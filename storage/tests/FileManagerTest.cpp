@@ -149,6 +149,13 @@ TEST_F(FileManagerTest, CompactingThroughANewFileKeepsTheBookLocked) {
   TTestManager T;
   T.CreateSample(Book);
   fs::permissions(Book, fs::perms::owner_read | fs::perms::owner_write);
+  {  // an element of another writer, which must survive the compaction
+    cfb::Storage Root;
+    cfb::Stream Extra;
+    ASSERT_EQ(cfb::Storage::openFile(Book, cfb::OpenMode::ReadWrite, Root), cfb::Result::Ok);
+    ASSERT_EQ(Root.createStream("Extra", Extra), cfb::Result::Ok);
+    ASSERT_EQ(Extra.write("kept", 4), cfb::Result::Ok);
+  }
   ASSERT_TRUE(T.FM.Open(Book, true));
   T.Lists.Trans.Delete(1);
   T.Lists.Groups.Items(0).Name = "Everyday";
@@ -171,6 +178,9 @@ TEST_F(FileManagerTest, CompactingThroughANewFileKeepsTheBookLocked) {
   EXPECT_NE(std::find(Ops.begin(), Ops.end(), "rename"), Ops.end());
   EXPECT_FALSE(fs::exists(Temp));
   EXPECT_EQ(fs::status(Book).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+  std::string Extra;
+  ASSERT_TRUE(ReadRawStream(Book, "Extra", Extra));
+  EXPECT_EQ(Extra, "kept");
   for (const std::string& Name : {Book, Dir + "/Shop.~bk"}) {
     std::string S;
     ASSERT_TRUE(ReadRawStream(Name, "Transactions", S));
