@@ -38,6 +38,25 @@ char FromCodePoint(char32_t Cp) {
     if (High[I] == Cp) return static_cast<char>(0x80 + I);
   return '?';
 }
+
+// The byte of the UTF-8 character at Pos, moving Pos past it. A byte that does not start a
+// well-formed sequence (cut short, overlong, a surrogate, beyond U+10FFFF) is taken alone as '?'.
+char NextByte(std::string_view Text, std::size_t& Pos) {
+  unsigned char Lead = static_cast<unsigned char>(Text[Pos]);
+  std::size_t Len = (Lead & 0xE0) == 0xC0 ? 2 : (Lead & 0xF0) == 0xE0 ? 3 : (Lead & 0xF8) == 0xF0 ? 4 : 0;
+  ++Pos;
+  if (Len == 0 || Pos - 1 + Len > Text.size()) return '?';
+  char32_t Cp = Lead & (0x7F >> Len);
+  for (std::size_t I = 0; I + 1 < Len; ++I) {
+    unsigned char C = static_cast<unsigned char>(Text[Pos + I]);
+    if ((C & 0xC0) != 0x80) return '?';
+    Cp = (Cp << 6) | (C & 0x3F);
+  }
+  static constexpr char32_t Shortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (Cp < Shortest[Len] || (Cp >= 0xD800 && Cp <= 0xDFFF) || Cp > 0x10FFFF) return '?';
+  Pos += Len - 1;
+  return FromCodePoint(Cp);
+}
 }  // namespace
 
 void Cp1252ToUtf8(const char* Bytes, std::size_t Len, std::string& Out) {
@@ -70,7 +89,7 @@ std::size_t Utf8ToCp1252(std::string_view Text, char* Out, std::size_t MaxChars)
       ++Pos;
       continue;
     }
-    Out[N++] = FromCodePoint(NextCodePoint(Text, Pos));
+    Out[N++] = NextByte(Text, Pos);
   }
   return N;
 }

@@ -11,6 +11,7 @@ void Cp1252ToUtf8(const char* Bytes, std::size_t Len, std::string& Out);
 std::string Cp1252ToUtf8(std::string_view Bytes);
 
 // Writes at most MaxChars characters of UTF-8 Text as Windows-1252 bytes into Out; characters
-// the code page lacks become '?'. Returns the number of bytes written (one per character).
+// the code page lacks become '?', and so does each byte of a malformed sequence. Returns the number
+// of bytes written (one per character).
 std::size_t Utf8ToCp1252(std::string_view Text, char* Out, std::size_t MaxChars);
 std::string Utf8ToCp1252(std::string_view Text);

@@ -1,6 +1,6 @@
 #include "ColumnRecord.h"
 
-#include "Win1252.h"
+#include "Cp1252.h"
 
 #include <algorithm>
 #include <cstring>
@@ -33,7 +33,7 @@ bool TMemoryColumnStream::Read(std::uint8_t* data, std::size_t size) {
 
 TColumnRecord EncodeColumn(const TColProperty& col, TColourMode mode) {
   TColumnRecord r{};
-  std::string title = Utf8ToWin1252(col.Title);
+  std::string title = Utf8ToCp1252(col.Title);
   if (title.size() > ColumnTitleMax) title.resize(ColumnTitleMax);
   r[0] = std::uint8_t(title.size());
   std::memcpy(&r[1], title.data(), title.size());
@@ -56,7 +56,7 @@ TColumnRecord EncodeColumn(const TColProperty& col, TColourMode mode) {
 void DecodeColumn(const std::uint8_t* r, TColProperty& col) {
   // A length byte beyond the field is not trusted.
   std::size_t len = std::min<std::size_t>(r[0], ColumnTitleMax);
-  col.Title = Win1252ToUtf8(std::string_view(reinterpret_cast<const char*>(r + 1), len));
+  col.Title = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(r + 1), len));
   col.Visible = r[31] != 0;
   col.ShowTotal = r[32] != 0;
   col.AllowSort = r[33] != 0;

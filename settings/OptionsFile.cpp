@@ -1,7 +1,7 @@
 #include "OptionsFile.h"
 
 #include "CfbStorage.h"
-#include "Win1252.h"
+#include "Cp1252.h"
 
 #include <algorithm>
 #include <cstring>
@@ -45,7 +45,7 @@ bool OpenSet(const std::string& path, int set, cfb::OpenMode mode, cfb::Storage&
 TGridRecord EncodeGridRecord(const TGridSettings& grid) {
   TGridRecord r{};
   PutInt32(&r[0], grid.LineColour);
-  std::string name = Utf8ToWin1252(grid.FontName);
+  std::string name = Utf8ToCp1252(grid.FontName);
   if (name.size() > 255) name.resize(255);
   r[4] = std::uint8_t(name.size());
   std::memcpy(&r[5], name.data(), name.size());
@@ -57,7 +57,7 @@ TGridRecord EncodeGridRecord(const TGridSettings& grid) {
 TGridSettings DecodeGridRecord(const std::uint8_t* r) {
   TGridSettings g;
   g.LineColour = GetUInt32(r);
-  g.FontName = Win1252ToUtf8(std::string_view(reinterpret_cast<const char*>(r + 5), r[4]));
+  g.FontName = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(r + 5), r[4]));
   g.FontSize = std::int32_t(GetUInt32(r + 260));
   g.FontStyle = r[264] & 0x0F;
   return g;

@@ -167,7 +167,6 @@ int TFileManager::ConvertVersion1(cfb::Storage& Stg, const std::string& Name) {
   Lists.Cats.Clear();
   Lists.Trans.Clear();
   if (Ok) Ok = Retried(false, "file", "flush", [&] { return New.flush(); });
-  New.release();
   std::error_code Ec;
   if (Ok) {
     std::filesystem::permissions(Temp, std::filesystem::status(Name, Ec).permissions(), Ec);
@@ -175,6 +174,7 @@ int TFileManager::ConvertVersion1(cfb::Storage& Stg, const std::string& Name) {
            return std::rename(Temp.c_str(), Name.c_str()) == 0 ? cfb::Result::Ok : cfb::Result::WriteFault;
          }) == cfb::Result::Ok;
   }
+  New.release();  // after the rename: the converted file is locked until it has the book's name
   if (!Ok) {
     std::remove(Temp.c_str());
     return cfConvertFailed;

@@ -7,12 +7,12 @@
 #include "Helpers.h"
 #include "ListOps.h"
 
-namespace {
-const char* const StreamNames[TFileManager::siCount] = {
+const char* const TFileManager::StreamNames[siCount] = {
     StreamName::Transactions, StreamName::MainActs, StreamName::SubActs,
     StreamName::Groups,       StreamName::Categories, StreamName::Books,
     StreamName::FileInfo,     StreamName::FileSettings, StreamName::Comments};
 
+namespace {
 const char* const TextInUse = "Unable to access this file.  It may be in use by another application.";
 const char* const TextAutosave =
     "Unable to write to the file. The Autosave feature is now OFF.  Use the Save As command from the "
@@ -233,6 +233,11 @@ bool TFileManager::Open(const std::string& Name, bool Load) {
   }
   bool FromCD = DriveKind == dkCDROM;
   if (!OpenStreams(Name, FromCD ? cfb::OpenMode::ReadOnly : cfb::OpenMode::ReadWrite)) return false;
+  // Left by a program killed while it was compacting this book on closing; the book is complete.
+  if (!FromCD) {
+    std::remove(CompactTempName(Name).c_str());
+    std::remove(BackupTempName(Name).c_str());
+  }
   CommentText.clear();
   FileName = Name;
   FileOpen = true;  // ReadComment needs the streams only

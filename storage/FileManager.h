@@ -24,6 +24,7 @@ class TFileManager {
   enum TStreamId { siTrans, siMainActs, siSubActs, siGroups, siCats, siBooks, siInfo, siSettings, siComments, siCount };
   // The six list streams, in the order of the modified flags.
   enum TListId { liTrans, liMainActs, liSubActs, liGroups, liCats, liBooks, liCount };
+  static const char* const StreamNames[siCount];
 
   TFileManager(TBookLists& Lists, TPrompts& Prompts);
   ~TFileManager();
@@ -110,6 +111,13 @@ class TFileManager {
   int ErrorRetry(bool ReopenOnRetry, cfb::Result Result, const std::string& What);
   // Text of the retry question (without "\rDo you want to retry?").
   static std::string RetryText(cfb::Result Result, const std::string& What);
+  // The file a closing book is compacted into before it takes the book's place (same folder).
+  static std::string CompactTempName(const std::string& Name);
+  // The backup copy of a book: its folder, its base name, ".~bk"; and the file a new backup is
+  // written into before it takes the backup's place (a name of its own: the backup can be opened
+  // as a book and then has a compaction file of its own).
+  static std::string BackupName(const std::string& Name);
+  static std::string BackupTempName(const std::string& Name);
 
  private:
   template <class TRec> friend struct TListOps;
@@ -123,7 +131,6 @@ class TFileManager {
   // take the first of them for the next counted record, so they are overwritten, never appended to.
   std::uint64_t AppendPos[liCount] = {};
   void SetAppendPositions();  // from the lists' slot positions (a file opened without loading)
-  bool ForceFullWrite = false;      // WriteWhole writes every slot (new streams)
 
   cfb::Result Guard(const char* Op, const std::function<cfb::Result()>& Call);
   // Runs Call until it succeeds or the user gives up.
@@ -139,6 +146,25 @@ class TFileManager {
   bool LoadLists();
   TFileCounts CurrentCounts() const;
   bool WriteWhole(int List);
+  // Compaction on closing (FileCompact.cpp): in place when no record moves, else a new file.
+  bool CompactOnClose();
+  bool RecordsInPlace(int List);
+  bool TrimInPlace();
+  bool CompactIntoNewFile();
+  // Puts the complete file Temp in the place of Name (with the book's permissions); Temp's storage
+  // must still be held, so its lock covers the new name at once. Then the folder is synced.
+  bool RenameOver(const std::string& Temp, const std::string& Name, const std::string& What);
+  bool SyncFolderOf(const std::string& Name, const std::string& What);
+  template <class TFn> auto ForEachList(int List, TFn&& Fn) {
+    switch (List) {
+      case liTrans: return Fn(Lists.Trans);
+      case liMainActs: return Fn(Lists.MainActs);
+      case liSubActs: return Fn(Lists.SubActs);
+      case liGroups: return Fn(Lists.Groups);
+      case liCats: return Fn(Lists.Cats);
+      default: return Fn(Lists.Books);
+    }
+  }
   bool WriteAllLists(int FirstProgress);
   bool WriteBytesAt(int Stream, std::uint64_t Pos, const void* Data, std::size_t Size, const std::string& What,
                     bool ReopenOnRetry);

@@ -17,10 +17,6 @@ bool EndsWith(const std::string& S, const std::string& Tail) {
   return S.size() >= Tail.size() && S.compare(S.size() - Tail.size(), Tail.size(), Tail) == 0;
 }
 
-std::string FolderOf(const std::string& Path) {
-  std::size_t Slash = Path.find_last_of('/');
-  return Slash == std::string::npos ? std::string() : Path.substr(0, Slash + 1);
-}
 
 // Restores the lists' change hooks when a scope ends.
 struct THookSaver {
@@ -60,13 +56,7 @@ bool TFileManager::Close(bool ClearLists, bool Save) {
   bool Saved = false;
   if (!ReadOnly && Changed && Save && CheckDrive()) {
     Progress(10);
-    static const int After[liCount] = {20, 60, 60, 70, 80, 100};
-    bool Ok = WriteCounts();
-    for (int L = 0; Ok && L < liCount; ++L) {
-      if (Modified[L]) Ok = WriteWhole(L);
-      Progress(After[L]);
-    }
-    Ok = Ok && Retried(true, "file", "flush", [&] { return Root.flush(); });
+    bool Ok = CompactOnClose();
     Progress(100);
     if (!Ok) {
       Prompts.SetBusy(false);
@@ -111,24 +101,30 @@ void TFileManager::Backup() {
     Prompts.ShowMessage(TMsgKind::Error, "Unable to save backup file: Drive not ready");
     return;
   }
-  std::string Name = FolderOf(FileName) + BaseName() + ".~bk";
+  // Written beside the backup and renamed over it when complete: a program killed half-way, or a
+  // copy given up, leaves the previous backup as it was. A backup that is open as a book elsewhere
+  // is not replaced under that program: its lock is taken first and held across the rename.
+  std::string Name = BackupName(FileName), Temp = BackupTempName(FileName);
   Progress(10);
   Prompts.SetBusy(true);
-  cfb::Storage New;
-  if (!Retried(false, "backup file", "create", [&] { return cfb::Storage::createFile(Name, New); })) {
-    Progress(100);
-    Prompts.SetBusy(false);
-    Prompts.ShowMessage(TMsgKind::Error, TextBackupFailed);
-    return;
+  cfb::Storage Old, New;
+  bool Ok = Retried(false, "backup file", "create", [&] {
+    Old.release();
+    cfb::Result R = cfb::Storage::openFile(Name, cfb::OpenMode::ReadOnly, Old);
+    return R == cfb::Result::AccessDenied ? R : cfb::Storage::createFile(Temp, New);
+  });
+  if (Ok) {
+    Progress(50);
+    Ok = Retried(true, "backup file", "copy", [&] { return Root.copyTo(New); }) &&
+         Retried(false, "backup file", "flush", [&] { return New.flush(); });
+    Progress(80);
+    Ok = Ok && RenameOver(Temp, Name, "backup file") && SyncFolderOf(Name, "backup file");
   }
-  Progress(50);
-  bool Ok = Retried(true, "backup file", "copy", [&] { return Root.copyTo(New); }) &&
-            Retried(false, "backup file", "flush", [&] { return New.flush(); });
-  Progress(80);
+  Old.release();
   New.release();
   Prompts.SetBusy(false);
   if (!Ok) {
-    std::remove(Name.c_str());
+    std::remove(Temp.c_str());
     Prompts.ShowMessage(TMsgKind::Error, TextBackupFailed);
   }
   Progress(100);
@@ -199,9 +195,7 @@ bool TFileManager::SaveAsFresh(const std::string& NewName) {
   std::string Comment = CommentText;
   if (!WriteCounts() || !WriteSettings() || !WriteComment(Comment)) return Fail();
   Progress(30);
-  ForceFullWrite = true;
   bool Ok = WriteAllLists(30) && Retried(false, "file", "flush", [&] { return Root.flush(); });
-  ForceFullWrite = false;
   if (!Ok) return Fail();
   FileName = NewName;
   TDriveKind Kind = ProbeDriveKind(NewName);

@@ -13,24 +13,6 @@ template <> constexpr int ListIdOf<TGroupRec>() { return TFileManager::liGroups;
 template <> constexpr int ListIdOf<TCatRec>() { return TFileManager::liCats; }
 template <> constexpr int ListIdOf<TBookRec>() { return TFileManager::liBooks; }
 
-// Every record of List in master order from slot First on, written at slot positions; StreamPos
-// follows. Call writes one buffer at a position.
-template <class TList, class TWrite>
-bool WriteSlots(TList& List, int First, TWrite Write) {
-  using TRec = typename TList::TRecord;
-  constexpr std::size_t Size = TRecordLayout<TRec>::RecSize;
-  constexpr int Chunk = 2048;
-  std::vector<unsigned char> Buf;
-  const auto& Recs = List.MasterList();
-  for (int Start = First; Start < static_cast<int>(Recs.size()); Start += Chunk) {
-    int End = std::min<int>(Start + Chunk, static_cast<int>(Recs.size()));
-    Buf.resize(static_cast<std::size_t>(End - Start) * Size);
-    for (int I = Start; I < End; ++I) TRecordLayout<TRec>::Encode(*Recs[I], Buf.data() + (I - Start) * Size);
-    if (!Write(static_cast<std::uint64_t>(Start) * Size, Buf.data(), Buf.size())) return false;
-    for (int I = Start; I < End; ++I) Recs[I]->StreamPos = static_cast<std::int64_t>(I) * Size;
-  }
-  return true;
-}
 }  // namespace
 
 template <class TRec>
@@ -151,34 +133,20 @@ void TFileManager::RemoveWriteThrough() {
   Lists.Books.OnChange = nullptr;
 }
 
-// Writes the list in master order and cuts the stream after it. Slots that already hold their
-// record (a prefix untouched since it was read or last compacted) are not written again.
+// Writes the list in master order from slot 0 and cuts the stream after it (a new file's streams).
 bool TFileManager::WriteWhole(int List) {
-  auto Run = [&](auto& L) {
-    using TRec = typename std::remove_reference_t<decltype(L)>::TRecord;
-    constexpr std::size_t Size = TRecordLayout<TRec>::RecSize;
-    const auto& Recs = L.MasterList();
-    int First = 0;
-    if (!ForceFullWrite && List == liTrans)
-      while (First < static_cast<int>(Recs.size()) &&
-             Recs[First]->StreamPos == static_cast<std::int64_t>(First) * static_cast<std::int64_t>(Size))
-        ++First;
-    bool Ok = WriteSlots(L, First, [&](std::uint64_t Pos, const unsigned char* Data, std::size_t N) {
+  return ForEachList(List, [&](auto& L) {
+    std::uint64_t NewSize = 0;
+    bool Ok = WriteSlots(L, [&](std::uint64_t Pos, const unsigned char* Data, std::size_t N) {
       return WriteBytesAt(List, Pos, Data, N, "file", true);
-    });
-    std::uint64_t NewSize = static_cast<std::uint64_t>(Recs.size()) * Size;
+    }, NewSize);
     Ok = Ok && Retried(true, "file", "setsize", [&] {
            return Streams[List].size() == NewSize ? cfb::Result::Ok : Streams[List].setSize(NewSize);
          });
-    if (Ok) AppendPos[List] = NewSize;
+    if (Ok) {
+      SetSlotPositions(L);
+      AppendPos[List] = NewSize;
+    }
     return Ok;
-  };
-  switch (List) {
-    case liTrans: return Run(Lists.Trans);
-    case liMainActs: return Run(Lists.MainActs);
-    case liSubActs: return Run(Lists.SubActs);
-    case liGroups: return Run(Lists.Groups);
-    case liCats: return Run(Lists.Cats);
-    default: return Run(Lists.Books);
-  }
+  });
 }

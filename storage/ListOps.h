@@ -1,6 +1,8 @@
 #pragma once
 // Per-record-type access used by the file manager: which list a record type lives in, and how a
 // list stream is read and written in full.
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -62,4 +64,32 @@ TReadOutcome ReadListStream(cfb::Stream& Stream, std::int32_t Count, TList& List
   Out.EndPos = Pos;
   List.NotifyEnabled = Notify;
   return Out;
+}
+
+// Every record of List in master order, encoded in chunks and handed to Write(position, bytes,
+// size) at its slot from slot 0 on; EndPos receives the size written. Slot positions are left
+// alone (SetSlotPositions), so a write that fails half-way keeps the records' old positions.
+template <class TList, class TWrite>
+bool WriteSlots(const TList& List, TWrite Write, std::uint64_t& EndPos) {
+  using TRec = typename TList::TRecord;
+  constexpr std::size_t Size = TRecordLayout<TRec>::RecSize;
+  constexpr std::size_t Chunk = 2048;
+  std::vector<unsigned char> Buf;
+  const auto& Recs = List.MasterList();
+  for (std::size_t Start = 0; Start < Recs.size(); Start += Chunk) {
+    std::size_t End = std::min(Start + Chunk, Recs.size());
+    Buf.resize((End - Start) * Size);
+    for (std::size_t I = Start; I < End; ++I) TRecordLayout<TRec>::Encode(*Recs[I], Buf.data() + (I - Start) * Size);
+    if (!Write(static_cast<std::uint64_t>(Start) * Size, Buf.data(), Buf.size())) return false;
+  }
+  EndPos = static_cast<std::uint64_t>(Recs.size()) * Size;
+  return true;
+}
+
+// Gives every record the slot of its master index (after the list was written in full).
+template <class TList>
+void SetSlotPositions(TList& List) {
+  constexpr std::int64_t Size = TRecordLayout<typename TList::TRecord>::RecSize;
+  const auto& Recs = List.MasterList();
+  for (std::size_t I = 0; I < Recs.size(); ++I) Recs[I]->StreamPos = static_cast<std::int64_t>(I) * Size;
 }

@@ -246,6 +246,10 @@ bool MakeExampleBook(const std::string& FileName, const TExampleOptions& O, std:
     Error = "cannot write " + FileName + (P.LastMessage.empty() ? "" : ": " + OneLine(P.LastMessage));
     return false;
   }
+  // Closed in the master order the program keeps (by date), as a book the program closed is.
+  L.Books.Renumber();
+  ResolveLinks(L);
+  L.Trans.SortMasterByDate();
   FM.Settings = TFileSettings{};
   FM.WriteComment("Example book made by qbtool (seed " + std::to_string(O.Seed) + ").");
   if (!FM.Close(true, true)) {

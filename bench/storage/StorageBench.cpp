@@ -134,8 +134,8 @@ void AppendOne(benchmark::State& State, bool Sync) {
 void BM_AppendTransaction(benchmark::State& State) { AppendOne(State, false); }
 void BM_AppendTransactionSynced(benchmark::State& State) { AppendOne(State, true); }
 
-// Closing after one changed transaction: counts, compaction of the transactions stream, sync,
-// freeing the lists. No backup (answered No).
+// Closing after one changed transaction: counts, the transactions stream checked (no record moved,
+// so it is only cut), sync, freeing the lists. No backup (answered No).
 void BM_CloseAfterOneChange(benchmark::State& State) {
   for (auto _ : State) {
     State.PauseTiming();
@@ -151,7 +151,8 @@ void BM_CloseAfterOneChange(benchmark::State& State) {
   }
 }
 
-// And the worst case: a delete near the start, so nearly the whole stream is rewritten.
+// And the worst case: a delete near the start moves nearly every record, so the whole book is
+// written into a new file that then replaces it.
 void BM_CloseAfterDeleteNearStart(benchmark::State& State) {
   for (auto _ : State) {
     State.PauseTiming();

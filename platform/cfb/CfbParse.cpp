@@ -32,6 +32,18 @@ Result lockExclusive(int fd)
     return Result::Ok;
 }
 
+// True when `path` still names the file open on `fd`. A file replaced by rename() between our open()
+// and our lock would otherwise be locked and used after it left the folder (another program saving
+// a new version over it): the caller opens the name again.
+bool stillAtPath(int fd, const std::string& path)
+{
+    struct stat held {}, named {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+constexpr int kOpenAttempts = 5;
+
 }  // namespace
 
 FileImpl::~FileImpl()
@@ -41,33 +53,45 @@ FileImpl::~FileImpl()
 
 Result FileImpl::open(const std::string& path, OpenMode mode, std::shared_ptr<FileImpl>& out)
 {
-    auto f = std::make_shared<FileImpl>();
-    f->readOnly_ = mode == OpenMode::ReadOnly;
-    f->fd_ = ::open(path.c_str(), (f->readOnly_ ? O_RDONLY : O_RDWR) | O_CLOEXEC);
-    if (f->fd_ < 0) return resultFromErrno(errno, false);
-    struct stat st {};
-    if (::fstat(f->fd_, &st) != 0) return resultFromErrno(errno, false);
-    if (!S_ISREG(st.st_mode)) return Result::AccessDenied;
-    if (Result r = lockExclusive(f->fd_); r != Result::Ok) return r;
-    if (Result r = f->parse(nullptr); r != Result::Ok) return r;
-    out = std::move(f);
-    return Result::Ok;
+    for (int attempt = 1;; ++attempt) {
+        auto f = std::make_shared<FileImpl>();
+        f->readOnly_ = mode == OpenMode::ReadOnly;
+        f->fd_ = ::open(path.c_str(), (f->readOnly_ ? O_RDONLY : O_RDWR) | O_CLOEXEC);
+        if (f->fd_ < 0) return resultFromErrno(errno, false);
+        struct stat st {};
+        if (::fstat(f->fd_, &st) != 0) return resultFromErrno(errno, false);
+        if (!S_ISREG(st.st_mode)) return Result::AccessDenied;
+        if (Result r = lockExclusive(f->fd_); r != Result::Ok) return r;
+        if (!stillAtPath(f->fd_, path)) {
+            if (attempt < kOpenAttempts) continue;
+            return Result::AccessDenied;
+        }
+        if (Result r = f->parse(nullptr); r != Result::Ok) return r;
+        out = std::move(f);
+        return Result::Ok;
+    }
 }
 
 Result FileImpl::create(const std::string& path, std::shared_ptr<FileImpl>& out)
 {
-    auto f = std::make_shared<FileImpl>();
-    // No O_TRUNC: the old file is emptied only once we hold its lock.
-    f->fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (f->fd_ < 0) return resultFromErrno(errno, true);
-    struct stat st {};
-    if (::fstat(f->fd_, &st) != 0) return resultFromErrno(errno, true);
-    if (!S_ISREG(st.st_mode)) return Result::AccessDenied;
-    if (Result r = lockExclusive(f->fd_); r != Result::Ok) return r;
-    if (::ftruncate(f->fd_, 0) != 0) return resultFromErrno(errno, true);
-    if (Result r = f->initialiseNew(); r != Result::Ok) return r;
-    out = std::move(f);
-    return Result::Ok;
+    for (int attempt = 1;; ++attempt) {
+        auto f = std::make_shared<FileImpl>();
+        // No O_TRUNC: the old file is emptied only once we hold its lock.
+        f->fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (f->fd_ < 0) return resultFromErrno(errno, true);
+        struct stat st {};
+        if (::fstat(f->fd_, &st) != 0) return resultFromErrno(errno, true);
+        if (!S_ISREG(st.st_mode)) return Result::AccessDenied;
+        if (Result r = lockExclusive(f->fd_); r != Result::Ok) return r;
+        if (!stillAtPath(f->fd_, path)) {
+            if (attempt < kOpenAttempts) continue;
+            return Result::AccessDenied;
+        }
+        if (::ftruncate(f->fd_, 0) != 0) return resultFromErrno(errno, true);
+        if (Result r = f->initialiseNew(); r != Result::Ok) return r;
+        out = std::move(f);
+        return Result::Ok;
+    }
 }
 
 Result FileImpl::initialiseNew()

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -139,6 +140,112 @@ TEST_F(FileManagerTest, WriteThroughIsInTheFileAfterEveryChange) {
   ASSERT_TRUE(T.FM.Open(Book, true));
   EXPECT_EQ(T.Lists.Trans.Count(), 7);
   EXPECT_EQ(T.Lists.Trans.Items(6).Amount, 5);
+}
+
+// When records move, the compacted book is written beside the old one and takes its name by
+// rename. Neither file may be opened by anyone else at any step, and the program goes on in the
+// new file (the backup is copied from it); the book keeps its permissions.
+TEST_F(FileManagerTest, CompactingThroughANewFileKeepsTheBookLocked) {
+  TTestManager T;
+  T.CreateSample(Book);
+  fs::permissions(Book, fs::perms::owner_read | fs::perms::owner_write);
+  {  // an element of another writer, which must survive the compaction
+    cfb::Storage Root;
+    cfb::Stream Extra;
+    ASSERT_EQ(cfb::Storage::openFile(Book, cfb::OpenMode::ReadWrite, Root), cfb::Result::Ok);
+    ASSERT_EQ(Root.createStream("Extra", Extra), cfb::Result::Ok);
+    ASSERT_EQ(Extra.write("kept", 4), cfb::Result::Ok);
+  }
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  T.Lists.Trans.Delete(1);
+  T.Lists.Groups.Items(0).Name = "Everyday";
+  T.Lists.Groups.NotifyChanged(0);
+  std::string Temp = TFileManager::CompactTempName(Book);
+  std::vector<std::string> Ops;
+  T.FM.FailHook = [&](const char* Op) {
+    Ops.push_back(Op);
+    for (const std::string& Name : {Book, Temp}) {
+      cfb::Storage Other;
+      cfb::Result R = cfb::Storage::openFile(Name, cfb::OpenMode::ReadOnly, Other);
+      EXPECT_TRUE(R == cfb::Result::AccessDenied || (R == cfb::Result::FileNotFound && Name == Temp))
+          << Name << " could be opened during " << Op << ": " << cfb::resultName(R);
+    }
+    return cfb::Result::Ok;
+  };
+  T.Prompts.Answers.push_back(mbYes);  // backup
+  ASSERT_TRUE(T.FM.Close(true, true));
+  T.FM.FailHook = nullptr;
+  EXPECT_NE(std::find(Ops.begin(), Ops.end(), "rename"), Ops.end());
+  EXPECT_FALSE(fs::exists(Temp));
+  EXPECT_EQ(fs::status(Book).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+  std::string Extra;
+  ASSERT_TRUE(ReadRawStream(Book, "Extra", Extra));
+  EXPECT_EQ(Extra, "kept");
+  for (const std::string& Name : {Book, Dir + "/Shop.~bk"}) {
+    std::string S;
+    ASSERT_TRUE(ReadRawStream(Name, "Transactions", S));
+    EXPECT_EQ(S.size(), 6 * TransRecSize) << Name;
+    for (std::size_t P = 0; P < S.size(); P += TransRecSize) EXPECT_NE(DecodeSlot(S, P).TransNo, -1) << Name;
+    TTestManager Check;
+    ASSERT_TRUE(Check.FM.Open(Name, true)) << Name;
+    EXPECT_EQ(Check.Lists.Trans.Count(), 6);
+    EXPECT_EQ(Check.Lists.Groups.Items(0).Name, "Everyday");
+    EXPECT_EQ(Check.FM.ReadComment(), T.FM.CommentText);
+    EXPECT_EQ(Check.Lists.Books.Count(), 2);
+  }
+}
+
+// No record moves (the last one deleted, one changed in place): the stream is only cut, nothing
+// else of the file is written, and no second file is made.
+TEST_F(FileManagerTest, CompactingInPlaceWhenNoRecordMoves) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  T.Lists.Trans.Items(2).Details = "in place";
+  T.Lists.Trans.NotifyChanged(2);
+  T.Lists.Trans.Delete(T.Lists.Trans.Count() - 1);
+  std::string Groups = StreamOfLockedFile(Book, "Groups");
+  std::vector<std::string> Ops;
+  T.FM.FailHook = [&](const char* Op) {
+    Ops.push_back(Op);
+    return cfb::Result::Ok;
+  };
+  T.Prompts.Answers.push_back(mbNo);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_EQ(Ops, (std::vector<std::string>{"write", "setsize", "flush"}));
+  std::string S;
+  ASSERT_TRUE(ReadRawStream(Book, "Transactions", S));
+  EXPECT_EQ(S.size(), 6 * TransRecSize);
+  EXPECT_EQ(DecodeSlot(S, 2 * TransRecSize).Details, "in place");
+  ASSERT_TRUE(ReadRawStream(Book, "Groups", S));
+  EXPECT_EQ(S, Groups);
+}
+
+// A book opened through a symbolic link is compacted where it lies; the link stays.
+TEST_F(FileManagerTest, CompactingABookBehindALink) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::string Link = Dir + "/Link.qbk";
+  fs::create_symlink(Book, Link);
+  ASSERT_TRUE(T.FM.Open(Link, true));
+  T.Lists.Trans.Delete(1);
+  T.Prompts.Answers.push_back(mbNo);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_TRUE(fs::is_symlink(Link));
+  std::string S;
+  ASSERT_TRUE(ReadRawStream(Book, "Transactions", S));
+  EXPECT_EQ(S.size(), 6 * TransRecSize);
+  EXPECT_FALSE(fs::exists(TFileManager::CompactTempName(Link)));
+}
+
+// A new file left by a program killed while compacting is removed when the book is opened.
+TEST_F(FileManagerTest, OpeningRemovesALeftOverCompactionFile) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::string Temp = TFileManager::CompactTempName(Book);
+  fs::copy_file(Book, Temp);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  EXPECT_FALSE(fs::exists(Temp));
 }
 
 TEST_F(FileManagerTest, ClosingWithoutEditsWritesAndAsksNothing) {

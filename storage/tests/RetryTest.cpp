@@ -118,10 +118,20 @@ TEST_F(RetryTest, GivingUpAWriteSwitchesToReadOnlyAndKeepsTheChange) {
   EXPECT_EQ(T.Lists.Trans.Items(6).Details, "not on disk");
 }
 
-TEST_F(RetryTest, FailedSaveOnClosingAbortKeepsTheFileOpen) {
-  T.Lists.Trans.Delete(1);
+// A close that fails at any step of the compaction (in place when no record moves, through a new
+// file when records move) leaves the book as it was: Abort keeps it open and writable at the same
+// slots, Ignore closes it, and the written-through data is all there.
+struct TCloseFault {
+  const char* Op;
+  bool DeleteLast;  // no record moves: the stream is only cut
+};
+class CloseFailureTest : public RetryTest, public ::testing::WithParamInterface<TCloseFault> {};
+
+TEST_P(CloseFailureTest, AbortKeepsTheFileOpenAndUnchanged) {
+  T.Lists.Trans.Delete(GetParam().DeleteLast ? T.Lists.Trans.Count() - 1 : 1);
+  std::string Before = StreamOfLockedFile(Book, "Transactions");
   T.Prompts.ClearShown();
-  FailNext("setsize", cfb::Result::WriteFault, 100);
+  FailNext(GetParam().Op, cfb::Result::WriteFault, 100);
   T.Prompts.Answers = {mbCancel, mbAbort};
   EXPECT_FALSE(T.FM.Close(true, true));
   EXPECT_EQ(T.Prompts.Shown.back().Text,
@@ -132,18 +142,44 @@ TEST_F(RetryTest, FailedSaveOnClosingAbortKeepsTheFileOpen) {
   EXPECT_TRUE(T.FM.Changed);
   EXPECT_TRUE(T.FM.Modified[TFileManager::liTrans]);
   EXPECT_EQ(T.Lists.Trans.Count(), 6);
+  EXPECT_EQ(StreamOfLockedFile(Book, "Transactions"), Before);
+  EXPECT_FALSE(fs::exists(TFileManager::CompactTempName(Book)));
+  // Still written through at the old slots.
+  *Faults = {};
+  T.Lists.Trans.Items(4).Details = "after the abort";
+  T.Lists.Trans.NotifyChanged(4);
+  std::string S = StreamOfLockedFile(Book, "Transactions");
+  TTransRec Back;
+  DecodeTrans(reinterpret_cast<const unsigned char*>(S.data() + T.Lists.Trans.Items(4).StreamPos), Back);
+  EXPECT_EQ(Back.Details, "after the abort");
   // Ignore closes without a backup question.
+  FailNext(GetParam().Op, cfb::Result::WriteFault, 100);
   T.Prompts.ClearShown();
   T.Prompts.Answers = {mbCancel, mbIgnore};
   EXPECT_TRUE(T.FM.Close(true, true));
   EXPECT_FALSE(T.FM.FileOpen);
   EXPECT_EQ(T.Prompts.Shown.size(), 2u);
   *Faults = {};
-  ASSERT_TRUE(T.FM.Open(Book, true));  // the written-through data is all there
+  ASSERT_TRUE(T.FM.Open(Book, true));
   EXPECT_EQ(T.Lists.Trans.Count(), 6);
+  EXPECT_EQ(T.Lists.Trans.Items(4).Details, "after the abort");
 }
 
-TEST_F(RetryTest, FailedBackupLeavesNoBackupAndTheMainFile) {
+INSTANTIATE_TEST_SUITE_P(Steps, CloseFailureTest,
+                         ::testing::Values(TCloseFault{"setsize", true}, TCloseFault{"write", true},
+                                           TCloseFault{"create", false}, TCloseFault{"copy", false},
+                                           TCloseFault{"write", false}, TCloseFault{"flush", false},
+                                           TCloseFault{"rename", false}),
+                         [](const auto& Info) {
+                           return std::string(Info.param.Op) + (Info.param.DeleteLast ? "InPlace" : "NewFile");
+                         });
+
+// A backup that fails never touches the main file, nor the previous backup: the new one is written
+// beside it. Nor is a backup replaced that another program holds open as a book.
+TEST_F(RetryTest, FailedBackupKeepsThePreviousBackupAndTheMainFile) {
+  std::string Backup = Dir + "/Shop.~bk";
+  ASSERT_TRUE(fs::exists(Backup));  // written when the book was made
+  std::string Previous = FileBytes(Backup);
   T.Lists.Trans.Items(0).Details = "x";
   T.Lists.Trans.NotifyChanged(0);
   T.Prompts.ClearShown();
@@ -156,10 +192,25 @@ TEST_F(RetryTest, FailedBackupLeavesNoBackupAndTheMainFile) {
                 "Unable to save backup file: Disk is full!\rDo you want to retry?",
                 "Unable to save backup file.  Data from your main file has NOT been lost.\rIt is recommended you make a "
                 "copy of you main file as a temporary backup."}));
-  EXPECT_FALSE(fs::exists(Dir + "/Shop.~bk"));
+  EXPECT_EQ(FileBytes(Backup), Previous);
+  EXPECT_FALSE(fs::exists(TFileManager::BackupTempName(Book)));
   *Faults = {};
   ASSERT_TRUE(T.FM.Open(Book, true));
   EXPECT_EQ(T.Lists.Trans.Items(0).Details, "x");
+
+  // The backup open elsewhere: the retry question, then the same error; the backup stays.
+  T.Lists.Trans.Items(0).Details = "y";
+  T.Lists.Trans.NotifyChanged(0);
+  cfb::Storage Elsewhere;
+  ASSERT_EQ(cfb::Storage::openFile(Backup, cfb::OpenMode::ReadWrite, Elsewhere), cfb::Result::Ok);
+  T.Prompts.ClearShown();
+  T.Prompts.Answers = {mbYes, mbCancel};
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_EQ(T.Prompts.Texts()[1], "Unable to save backup file: Unkown error\rDo you want to retry?");
+  EXPECT_EQ(T.Prompts.Texts().size(), 3u);
+  Elsewhere.release();
+  EXPECT_EQ(FileBytes(Backup), Previous);
+  EXPECT_FALSE(fs::exists(TFileManager::BackupTempName(Book)));
 }
 
 TEST_F(RetryTest, FileAndNewFileTexts) {

@@ -57,6 +57,10 @@ try:
                                           "state", "contact", "phone", "fax", "mobile", "notes"], "sub keys")
     expect(list(d["groups"][0]) == ["no", "name", "income_total", "expense_total", "note"], "group keys")
     trans = d["transactions"]
+    # Stored in the master order the program keeps, as a book the program closed is.
+    raw = olefile.OleFileIO(a).openstream("Transactions").read()
+    stored = [(struct.unpack_from("<i", raw, p)[0], chr(raw[p + 317])) for p in range(0, len(raw), 320)]
+    expect(stored == [(t["no"], t["split"]) for t in trans], "the example book is stored in master order")
     expect(list(trans[0]) == ["no", "split", "date", "kind", "reference", "main_no", "sub_no", "group_no", "book_no",
                               "amount", "balance", "enabled", "details"], "transaction keys")
 
