@@ -4,7 +4,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-if [ -x build/app/QuimbelBooks ]; then
-  exec build/app/QuimbelBooks "$@"
+data_home="${XDG_DATA_HOME:-$HOME/.local/share}"
+book="${QB_EXAMPLE_BOOK:-$data_home/QuimbelBooks/Books/Example Files/Example.qbk}"
+if [ ! -f "$book" ] && [ -x build/tools/qbtool ]; then
+  mkdir -p "$(dirname "$book")"
+  build/tools/qbtool example "$book"
 fi
-echo "The program is not built yet; the core library and its tests are."
+if [ ! -x build/app/QuimbelBooks ]; then
+  echo "The program is not built yet; the core library and its tests are."
+  exit 1
+fi
+if [ -f "$book" ]; then
+  exec build/app/QuimbelBooks "$book"
+fi
+echo "No example book (qbtool is not built yet); starting without one."
+exec build/app/QuimbelBooks "$@"

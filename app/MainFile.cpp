@@ -1,0 +1,149 @@
+// Opening, loading and closing book files from the main window.
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabBar>
+
+#include "AppPaths.h"
+#include "BookSession.h"
+#include "EntryPoints.h"
+#include "Grid3.h"
+#include "Helpers.h"
+#include "MainWindow.h"
+#include "RecentFiles.h"
+
+namespace {
+void ProcessPending() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+const char* const NotValid = "Unable to open file: Not a vaild Quimbel Books file";
+
+// Selections and sort orders start afresh for every book.
+void ClearSelections(TMain* m) {
+  DateRangeActive = AccountSelActive = GroupSelActive = TransSelActive = false;
+  for (int v = 0; v < 5; ++v) m->GridInfo(v).SortDirection = sdAscending;
+}
+
+// While a file is being opened the worksheet shows no rows, whatever the outcome.
+struct TNoDataScope {
+  TGrid3* grid;
+  explicit TNoDataScope(TGrid3* g) : grid(g) { grid->SetBlank(true); }
+  ~TNoDataScope() { grid->SetBlank(false); }
+};
+}  // namespace
+
+bool TMain::AskReadOnly() {
+  switch (session_->AskSaveReadOnly()) {
+    case 0: return true;
+    case 1: return SaveAsExport(this, true);
+    default: return false;
+  }
+}
+
+bool TMain::CloseBook() {
+  if (!AskReadOnly()) return false;
+  const QString name = session_->FileName();
+  const bool closed = session_->Close(true, true);
+  if (closed && !name.isEmpty()) Recent->Add(name);
+  return closed;
+}
+
+void TMain::ShowNoBook() {
+  SetCaption();
+  grid_->ClearGrid(true);
+  ClearSelections(this);
+  SetCommandStates();
+}
+
+bool TMain::OpenBookFile(const QString& fileName) {
+  TNoDataScope noData(grid_);
+  switch (session_->CheckFile(fileName)) {
+    case 0: break;
+    case 2: QMessageBox::warning(this, tr("Warning"), tr(NotValid)); return false;
+    default: return false;
+  }
+  if (session_->FileOpen()) {
+    if (!CloseBook()) return false;
+    ShowNoBook();
+  }
+  ClearSelections(this);
+  ProcessPending();
+  switch (session_->CheckAndConvert(fileName)) {
+    case 0: LoadBook(fileName); return true;
+    case 4: QMessageBox::warning(this, tr("Warning"), tr("Unable to convert file due to a file error.")); return false;
+    case 5: QMessageBox::warning(this, tr("Warning"), tr("File conversion canceled")); return false;
+    default: QMessageBox::warning(this, tr("Warning"), tr(NotValid)); return false;
+  }
+}
+
+void TMain::LoadBook(const QString& fileName) {
+  if (!session_->Open(fileName)) {
+    QMessageBox::warning(this, tr("Warning"), tr(NotValid));
+    ShowNoBook();
+    ShowProgress(100);
+    return;
+  }
+  ShowLoadedBook(fileName, session_->WorksheetLocked());
+}
+
+void TMain::ShowLoadedBook(const QString& fileName, bool lockWorksheet) {
+  if (!session_->FileOpen()) session_->AdoptLists(fileName);
+  SetCaption();
+  ResolveLinks(lists_);
+  lists_.Trans.SortBy(1);
+  lists_.Trans.SortMasterByDate();
+  lists_.MainActs.SortBy(0);
+  lists_.SubActs.SortBy(1);
+  lists_.Groups.SortBy(0);
+  ShowProgress(95);
+  PrepareColumnSets();
+  if (lists_.Trans.Count() > 0) {
+    lists_.Trans.SetDateRange(2);
+    RecalcAll(lists_);
+  } else {
+    RecalcAll(lists_);
+  }
+  ShowProgress(100);
+  grid_->SetLocked(lockWorksheet);
+  ResetViews();
+  grid_->Activate();
+  grid_->setEnabled(true);
+  Recent->Remove(fileName);
+  SetCommandStates();
+}
+
+void TMain::OpenCommand(const QString& startFolder) {
+  if (session_->FileOpen() && !AskReadOnly()) return;
+  const QString folder = startFolder.isEmpty() ? BooksFolder() : startFolder;
+  const QString name = QFileDialog::getOpenFileName(this, tr("Open file"), folder, tr("Quimbel Books files (*.qbk)"));
+  if (!name.isEmpty()) OpenBookFile(name);
+}
+
+void TMain::CloseCommand() {
+  FileMenu->setEnabled(false);
+  if (CloseBook()) {
+    ShowNoBook();
+    grid_->ScrollToTop();
+    SelectView(vTransactions);
+    grid_->ClearGrid(true);
+  }
+  FileMenu->setEnabled(true);
+}
+
+void TMain::OpenRecentFile(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    QMessageBox::information(this, tr("Information"), tr("Can't find file - ") + path);
+    return;
+  }
+  switch (session_->CheckFile(path)) {
+    case 0: break;
+    case 2: QMessageBox::warning(this, tr("Warning"), tr(NotValid)); return;
+    default: Recent->Add(path); return;
+  }
+  ClearSelections(this);
+  if (session_->FileOpen()) {
+    grid_->ClearGrid(false);
+    if (!CloseBook()) return;
+  }
+  LoadBook(path);
+}

@@ -1,0 +1,163 @@
+#pragma once
+// Common base of the record lists: two orders over the same owned records and a change
+// notification through which the file manager writes every change to the book file.
+//
+// Orders
+//   Master order  - the order of Items(i); "master index" everywhere means a position here.
+//                   SortMaster/SortByID sort it; the file is written in this order.
+//   Display order - the worksheet rows (DisplayList()); SortBy sorts it, Recount numbers the
+//                   visible records in it (ViewIndex).
+//
+// Write-through hook (OnChange)
+//   OnChange(Action, Index, Rec) runs after Add        (caAdded,    master index of the new record),
+//                                 from NotifyChanged    (caChanged,  caller changed Rec in place),
+//                                 and before a delete   (caDeleting, Rec is still Items(Index) and
+//                                                        still owned by the list; it has already
+//                                                        left the display order).
+//   It runs only while NotifyEnabled is true (the file manager turns it off while loading).
+//   Rec is the typed record, so a hook can write it (e.g. through Rec.StreamPos) without a cast.
+//   An exception thrown by the hook propagates to the caller of Add/NotifyChanged/Delete. The
+//   list stays whole: an added record stays added (the data is kept in memory), a record whose
+//   delete was refused stays in both orders at its places.
+//   Clear() does not notify (closing a file).
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Every record starts with the byte position of its slot in its stream of the book file.
+struct TDBRec {
+  std::int64_t StreamPos = 0;
+};
+
+enum TChangeAction : int { caAdded = 0, caChanged = 1, caDeleting = 2 };
+
+template <class TRec>
+class TBaseDBList {
+ public:
+  using TRecord = TRec;
+  using TChangeProc = std::function<void(TChangeAction Action, int Index, TRec& Rec)>;
+
+  TChangeProc OnChange;
+  bool NotifyEnabled = true;
+
+  TBaseDBList() = default;
+  TBaseDBList(const TBaseDBList&) = delete;
+  TBaseDBList& operator=(const TBaseDBList&) = delete;
+  virtual ~TBaseDBList() { FreeAll(); }
+
+  // Takes ownership; appends to both orders; returns the master index.
+  int Add(std::unique_ptr<TRec> Rec) { return AddOwned(Rec.release()); }
+  int Add(TRec* Rec) { return AddOwned(Rec); }  // takes ownership of Rec
+
+  // Removes and frees the record at master Index (see the hook contract above).
+  virtual void Delete(int Index) {
+    TRec* Rec = &Items(Index);
+    auto It = std::find(Display.begin(), Display.end(), Rec);
+    std::ptrdiff_t DisplayPos = It - Display.begin();
+    if (It != Display.end()) Display.erase(It);
+    try {
+      Notify(caDeleting, Index, *Rec);
+    } catch (...) {
+      // The hook refused: the record stays where it was in both orders.
+      if (DisplayPos <= static_cast<std::ptrdiff_t>(Display.size())) Display.insert(Display.begin() + DisplayPos, Rec);
+      throw;
+    }
+    Master.erase(Master.begin() + Index);
+    ViewCache.clear();
+    delete Rec;
+  }
+
+  void NotifyChanged(int Index) { Notify(caChanged, Index, Items(Index)); }
+
+  // Frees every record and empties both orders; subclasses also reset their extra fields.
+  virtual void Clear() {
+    FreeAll();
+    SortedByID = false;
+  }
+
+  template <class TCompare>  // TCompare(const TRec&, const TRec&) -> bool (less)
+  void SortMaster(TCompare Less) {
+    std::stable_sort(Master.begin(), Master.end(),
+                     [&](const TRec* A, const TRec* B) { return Less(*A, *B); });
+    SortedByID = true;
+  }
+  virtual void SortByID() = 0;
+
+  // Sorts the display order by a column code and recounts; an unknown code only recounts.
+  virtual void SortBy(int Column) = 0;
+  // Recomputes ViewIndex, VisibleCount and the list totals.
+  virtual void Recount() = 0;
+
+  int Count() const { return static_cast<int>(Master.size()); }
+  void SetCapacity(int N) {
+    if (N > 0 && static_cast<std::size_t>(N) > Master.capacity()) {
+      Master.reserve(N);
+      Display.reserve(N);
+    }
+  }
+  int IndexOf(const TRec* Rec) const {
+    auto It = std::find(Master.begin(), Master.end(), Rec);
+    return It == Master.end() ? -1 : static_cast<int>(It - Master.begin());
+  }
+  // Record at a master index; outside 0..Count-1 raises the list's exception.
+  TRec& Items(int Index) const {
+    if (Index < 0 || Index >= Count()) IndexError(Index);
+    return *Master[Index];
+  }
+  // The record with that ViewIndex, searched in display order from position ViewIndex on;
+  // nullptr when none has it.
+  // Constant time after Recount/ApplyFilter (the rows a grid paints), a search otherwise.
+  TRec* ViewItems(int ViewIndex) const {
+    if (ViewIndex < 0) return nullptr;
+    if (static_cast<std::size_t>(ViewIndex) < ViewCache.size() && ViewCache[ViewIndex]->ViewIndex == ViewIndex)
+      return ViewCache[ViewIndex];
+    for (std::size_t I = ViewIndex; I < Display.size(); ++I)
+      if (Display[I]->ViewIndex == ViewIndex) return Display[I];
+    return nullptr;
+  }
+
+  const std::vector<TRec*>& MasterList() const { return Master; }
+  const std::vector<TRec*>& DisplayList() const { return Display; }
+  bool SortedByID = false;
+
+ protected:
+  [[noreturn]] virtual void IndexError(int Index) const = 0;
+
+  template <class TCompare>
+  void SortDisplay(TCompare Less) {
+    std::stable_sort(Display.begin(), Display.end(),
+                     [&](const TRec* A, const TRec* B) { return Less(*A, *B); });
+  }
+  void Notify(TChangeAction Action, int Index, TRec& Rec) {
+    if (NotifyEnabled && OnChange) OnChange(Action, Index, Rec);
+  }
+  int AddOwned(TRec* Rec) {
+    std::unique_ptr<TRec> Guard(Rec);
+    Master.reserve(Master.size() + 1);
+    Display.reserve(Display.size() + 1);
+    Master.push_back(Rec);
+    Display.push_back(Guard.release());
+    SortedByID = false;
+    int Index = Count() - 1;
+    Notify(caAdded, Index, *Rec);
+    return Index;
+  }
+
+  std::vector<TRec*> Master;   // owns the records
+  std::vector<TRec*> Display;  // same records, worksheet order
+
+  // Visible records by ViewIndex, filled by the recounts; only a shortcut for ViewItems, which
+  // checks every hit, so a stale entry costs a search, never a wrong record.
+  std::vector<TRec*> ViewCache;
+
+ private:
+  void FreeAll() {
+    ViewCache.clear();
+    for (TRec* Rec : Master) delete Rec;
+    Master.clear();
+    Display.clear();
+  }
+};

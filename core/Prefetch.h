@@ -1,0 +1,32 @@
+#pragma once
+#include <cstddef>
+
+// Walking a million records in date order touches memory in allocation order only by luck;
+// asking for the records a few steps ahead keeps several loads in flight.
+
+constexpr std::size_t PrefetchDistance = 20;
+
+inline void PrefetchRecord(const void* Rec) {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(Rec, 1);
+#else
+  (void)Rec;
+#endif
+}
+
+// A recomputation mostly finds the values it already stored; not writing them keeps the
+// records' cache lines clean, which halves the memory traffic of a walk over a large list.
+// Both of the first two lines, for walks that need the record numbers as well (ResolveLinks).
+inline void PrefetchRecordNumbers(const void* Rec) {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(Rec, 1);
+  __builtin_prefetch(static_cast<const char*>(Rec) + 64, 1);
+#else
+  (void)Rec;
+#endif
+}
+
+template <class T, class U>
+inline void StoreIfChanged(T& Field, const U& Value) {
+  if (Field != Value) Field = Value;
+}

@@ -1,0 +1,369 @@
+// The file manager's lifecycle: new files, write-through, compaction, backup, Save As, read-only.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ListOps.h"
+#include "TestBook.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string FileBytes(const std::string& Name) {
+  std::ifstream In(Name, std::ios::binary);
+  std::stringstream S;
+  S << In.rdbuf();
+  return S.str();
+}
+
+TTransRec DecodeSlot(const std::string& Stream, std::int64_t Pos) {
+  TTransRec R;
+  DecodeTrans(reinterpret_cast<const unsigned char*>(Stream.data() + Pos), R);
+  return R;
+}
+
+class FileManagerTest : public ::testing::Test {
+ protected:
+  std::string Dir = MakeTempDir();
+  std::string Book = Dir + "/Shop.qbk";
+  void TearDown() override { fs::remove_all(Dir); }
+};
+}  // namespace
+
+TEST_F(FileManagerTest, NewFileHasTheBlankBookAndItsBackup) {
+  TTestManager T;
+  ASSERT_TRUE(T.FM.NewFile(Book));
+  EXPECT_FALSE(T.FM.FileOpen);
+  EXPECT_EQ(T.Lists.Trans.Count(), 0);
+  EXPECT_TRUE(fs::exists(Dir + "/Shop.~bk"));
+  EXPECT_TRUE(T.Prompts.Shown.empty());  // the backup is written without asking
+
+  ASSERT_EQ(T.FM.CheckFile(Book), 0);
+  ASSERT_EQ(T.FM.CheckAndConvert(Book), 0);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  EXPECT_EQ(T.Lists.Groups.Count(), 1);
+  EXPECT_EQ(T.Lists.Groups.Items(0).Name, "General");
+  EXPECT_EQ(T.Lists.Cats.Count(), 11);
+  ASSERT_EQ(T.Lists.Books.Count(), 1);
+  EXPECT_EQ(T.Lists.Books.Items(0).Name, "Cashbook 1");
+  EXPECT_EQ(T.Lists.Books.Items(0).Colour, 0xFF0000);
+  ASSERT_EQ(T.Lists.Trans.Count(), 1);
+  EXPECT_EQ(T.Lists.Trans.Items(0).Kind, tkOpenBal);
+  EXPECT_EQ(T.FM.ReadComment(), "");
+  EXPECT_EQ(T.FM.Settings, TFileSettings{});
+  // Compacted on closing: no deleted slots, one slot per record.
+  EXPECT_EQ(StreamOfLockedFile(Book, "Categories").size(), 11 * CatRecSize);
+}
+
+TEST_F(FileManagerTest, SampleBookRoundTrips) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  ASSERT_EQ(T.Lists.Trans.Count(), 7);
+  EXPECT_EQ(T.Lists.Groups.Items(1).Name, "Caf\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(T.Lists.SubActs.Items(0).Notes, "Na\xC3\xAFve notes");
+  EXPECT_EQ(T.Lists.Books.Items(1).OpenBalNo, 1);
+  EXPECT_EQ(T.Lists.Trans.Items(4).Enabled, false);
+  EXPECT_EQ(T.Lists.Trans.Items(4).SplitLetter, 'B');
+  EXPECT_EQ(T.Lists.Trans.Items(1).Amount, -2500000);
+  EXPECT_EQ(T.Lists.Transfers.Count(), 1);
+  ResolveLinks(T.Lists);  // every number refers to an existing record
+  EXPECT_EQ(T.Lists.Books.Items(1).OpenBal, &T.Lists.Trans.Items(1));
+  EXPECT_EQ(T.Lists.Cats.Count(), 12);
+}
+
+TEST_F(FileManagerTest, WriteThroughIsInTheFileAfterEveryChange) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  std::size_t Before = StreamOfLockedFile(Book, "Transactions").size();
+
+  // Add: appended at the end, counts follow.
+  auto R = std::make_unique<TTransRec>();
+  R->TransNo = 9;
+  R->Date = 45010;
+  R->Kind = tkIncome;
+  R->MainActNo = 100;
+  R->SubActNo = 1;
+  R->Amount = 990000;
+  R->Details = "Walk-in";
+  TTransRec* Added = R.get();
+  T.Lists.Trans.Add(std::move(R));
+  std::string S = StreamOfLockedFile(Book, "Transactions");
+  ASSERT_EQ(S.size(), Before + TransRecSize);
+  EXPECT_EQ(Added->StreamPos, static_cast<std::int64_t>(Before));
+  EXPECT_EQ(DecodeSlot(S, Added->StreamPos).Details, "Walk-in");
+  EXPECT_EQ(CountsOfLockedFile(Book).Trans, 8);
+  EXPECT_TRUE(T.FM.Modified[TFileManager::liTrans]);
+
+  // Change: rewritten in place.
+  Added->Amount = 5;
+  T.Lists.Trans.NotifyChanged(T.Lists.Trans.IndexOf(Added));
+  S = StreamOfLockedFile(Book, "Transactions");
+  EXPECT_EQ(S.size(), Before + TransRecSize);
+  EXPECT_EQ(DecodeSlot(S, Added->StreamPos).Amount, 5);
+
+  // Delete: a deleted slot stays until closing; counts follow.
+  std::int64_t Pos = T.Lists.Trans.Items(2).StreamPos;
+  T.Lists.Trans.Delete(2);
+  S = StreamOfLockedFile(Book, "Transactions");
+  EXPECT_EQ(S.size(), Before + TransRecSize);
+  EXPECT_EQ(DecodeSlot(S, Pos).TransNo, -1);
+  EXPECT_EQ(CountsOfLockedFile(Book).Trans, 7);
+
+  // Other lists too.
+  auto G = std::make_unique<TGroupRec>();
+  G->GroupNo = 5;
+  G->Name = "Trips";
+  T.Lists.Groups.Add(std::move(G));
+  EXPECT_EQ(CountsOfLockedFile(Book).Groups, 3);
+  T.Lists.Books.Items(0).Name = "Cheque account";
+  T.Lists.Books.NotifyChanged(0);
+  std::string B = StreamOfLockedFile(Book, "Books");
+  TBookRec BR;
+  DecodeBook(reinterpret_cast<const unsigned char*>(B.data()), BR);
+  EXPECT_EQ(BR.Name, "Cheque account");
+
+  // Closing compacts the touched streams.
+  T.Prompts.Answers.push_back(mbNo);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_TRUE(T.Prompts.Saw("The data in this file has changed.\rUpdate backup file?"));
+  std::string Compact;
+  ASSERT_TRUE(ReadRawStream(Book, "Transactions", Compact));
+  EXPECT_EQ(Compact.size(), 7 * TransRecSize);
+  for (std::size_t P = 0; P < Compact.size(); P += TransRecSize) EXPECT_NE(DecodeSlot(Compact, P).TransNo, -1);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  EXPECT_EQ(T.Lists.Trans.Count(), 7);
+  EXPECT_EQ(T.Lists.Trans.Items(6).Amount, 5);
+}
+
+TEST_F(FileManagerTest, ClosingWithoutEditsWritesAndAsksNothing) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::string Bytes = FileBytes(Book);
+  T.Prompts.ClearShown();
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_TRUE(T.Prompts.Shown.empty());
+  EXPECT_EQ(FileBytes(Book), Bytes);
+}
+
+TEST_F(FileManagerTest, BackupCopiesTheFileAndBackupsNeverAskForOne) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  T.Lists.Trans.Items(0).Details = "changed";
+  T.Lists.Trans.NotifyChanged(0);
+  T.Prompts.Answers.push_back(mbYes);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  std::string Backup = Dir + "/Shop.~bk";
+  ASSERT_TRUE(fs::exists(Backup));
+
+  // The backup is an ordinary book file; closing it after a change never asks about a backup.
+  T.Prompts.ClearShown();
+  ASSERT_EQ(T.FM.CheckFile(Backup), 0);
+  ASSERT_TRUE(T.FM.Open(Backup, true));
+  EXPECT_EQ(T.Lists.Trans.Count(), 7);
+  EXPECT_EQ(T.Lists.Trans.Items(0).Details, "changed");
+  T.Lists.Trans.Items(1).Details = "x";
+  T.Lists.Trans.NotifyChanged(1);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_TRUE(T.Prompts.Shown.empty());
+}
+
+TEST_F(FileManagerTest, SaveAsCopyContinuesInTheNewFile) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  T.Lists.Trans.Delete(3);  // a deleted slot: positions must stay valid in the copy
+  std::string Old = FileBytes(Book);
+  std::string Copy = Dir + "/Copy.qbk";
+  std::vector<int> Steps;
+  T.FM.ShowProgress = [&](int P) { Steps.push_back(P); };
+  EXPECT_EQ(T.FM.SaveAsCopy(Book), 0);  // itself: nothing to do
+  ASSERT_EQ(T.FM.SaveAsCopy(Copy), 0);
+  EXPECT_EQ(Steps, (std::vector<int>{10, 20, 30, 80, 100}));
+  EXPECT_EQ(T.FM.FileName, Copy);
+  EXPECT_FALSE(T.FM.ReadOnly);
+  T.Lists.Trans.Items(0).Details = "only in the copy";
+  T.Lists.Trans.NotifyChanged(0);
+  EXPECT_EQ(FileBytes(Book), Old);
+  T.Prompts.Answers.push_back(mbNo);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  ASSERT_TRUE(T.FM.Open(Copy, true));
+  EXPECT_EQ(T.Lists.Trans.Count(), 6);
+  EXPECT_EQ(T.Lists.Trans.Items(0).Details, "only in the copy");
+}
+
+TEST_F(FileManagerTest, ReadOnlyMediumKeepsTheFileAndSavesFresh) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::string Bytes = FileBytes(Book);
+  T.FM.DriveKindProbe = [](const std::string& N) { return N.find("Shop") != std::string::npos ? dkCDROM : dkFixed; };
+  T.Prompts.ClearShown();
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  EXPECT_TRUE(T.FM.ReadOnly);
+  ASSERT_EQ(T.Prompts.Shown.size(), 1u);
+  EXPECT_EQ(T.Prompts.Shown[0].Text,
+            "This file can will be opened in read only mode because it is\rbeing opened from CDROM.  Use the Save "
+            "As command to save any\rchanges made to this file.");
+  // The storage is released: another opener is not refused.
+  {
+    cfb::Storage Other;
+    EXPECT_EQ(cfb::Storage::openFile(Book, cfb::OpenMode::ReadOnly, Other), cfb::Result::Ok);
+  }
+  T.Lists.Trans.Delete(2);
+  T.Lists.Trans.Items(0).Details = "edited";
+  T.Lists.Trans.NotifyChanged(0);
+  EXPECT_TRUE(T.FM.WriteComment("kept in memory"));
+  EXPECT_EQ(T.FM.ReadComment(), "kept in memory");
+  EXPECT_EQ(FileBytes(Book), Bytes);
+  EXPECT_TRUE(T.FM.Changed);
+
+  T.Prompts.Answers = {mbCancel};
+  EXPECT_EQ(T.FM.AskSaveReadOnly(), 2);
+  EXPECT_TRUE(T.Prompts.Saw(
+      "Current file is in read only mode and has changed. Do you want to save the changes to a new file?"));
+  std::string Fresh = Dir + "/Fresh.qbk";
+  ASSERT_TRUE(T.FM.SaveAsFresh(Fresh));
+  EXPECT_FALSE(T.FM.ReadOnly);
+  EXPECT_FALSE(T.FM.Changed);
+  EXPECT_EQ(T.FM.FileName, Fresh);
+  // Writable now: write-through goes to the new file.
+  T.Lists.Trans.Items(1).Details = "after";
+  T.Lists.Trans.NotifyChanged(1);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_EQ(FileBytes(Book), Bytes);
+  ASSERT_TRUE(T.FM.Open(Fresh, true));
+  EXPECT_EQ(T.Lists.Trans.Count(), 6);
+  EXPECT_EQ(T.Lists.Trans.Items(0).Details, "edited");
+  EXPECT_EQ(T.Lists.Trans.Items(1).Details, "after");
+  EXPECT_EQ(T.FM.ReadComment(), "kept in memory");
+  EXPECT_EQ(T.Lists.Cats.Count(), 12);
+}
+
+TEST_F(FileManagerTest, RefusedFiles) {
+  TTestManager T;
+  // Not a compound file, missing, without "Comments".
+  { std::ofstream(Dir + "/text.qbk") << "hello"; }
+  EXPECT_EQ(T.FM.CheckFile(Dir + "/text.qbk"), 2);
+  EXPECT_EQ(T.FM.CheckFile(Dir + "/missing.qbk"), 2);
+  EXPECT_FALSE(T.FM.Open(Dir + "/missing.qbk", true));
+  T.CreateSample(Book);
+  std::map<std::string, std::string> Streams;
+  for (const char* N : {"Transactions", "MainActs", "SubActs", "Groups", "Categories", "Books", "QB2FileInfo",
+                        "FileSettings"}) {
+    std::string B;
+    ASSERT_TRUE(ReadRawStream(Book, N, B));
+    Streams[N] = B;
+  }
+  WriteRawFile(Dir + "/nocomment.qbk", Streams);
+  EXPECT_FALSE(T.FM.Open(Dir + "/nocomment.qbk", true));
+  EXPECT_FALSE(T.FM.FileOpen);
+  EXPECT_EQ(T.Lists.Trans.Count(), 0);
+
+  // The open file itself.
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  T.Prompts.ClearShown();
+  EXPECT_EQ(T.FM.CheckFile(Book), 3);
+  EXPECT_EQ(T.Prompts.Texts(), std::vector<std::string>{"File already open"});
+  ASSERT_TRUE(T.FM.Close(true, false));
+
+  // Held open by another process.
+  int Ready[2], Done[2];
+  ASSERT_EQ(pipe(Ready), 0);
+  ASSERT_EQ(pipe(Done), 0);
+  pid_t Child = fork();
+  if (Child == 0) {
+    cfb::Storage Held;
+    char C = cfb::Storage::openFile(Book, cfb::OpenMode::ReadWrite, Held) == cfb::Result::Ok ? 'y' : 'n';
+    (void)!write(Ready[1], &C, 1);
+    (void)!read(Done[0], &C, 1);
+    _exit(0);
+  }
+  char C = 0;
+  ASSERT_EQ(read(Ready[0], &C, 1), 1);
+  ASSERT_EQ(C, 'y');
+  T.Prompts.ClearShown();
+  const std::string InUse = "Unable to access this file.  It may be in use by another application.";
+  EXPECT_EQ(T.FM.CheckFile(Book), 3);
+  EXPECT_EQ(T.FM.CheckAndConvert(Book), 3);
+  EXPECT_EQ(T.Prompts.Texts(), (std::vector<std::string>{InUse, InUse}));
+  (void)!write(Done[1], &C, 1);
+  waitpid(Child, nullptr, 0);
+  EXPECT_EQ(T.FM.CheckFile(Book), 0);
+}
+
+TEST_F(FileManagerTest, PasswordProtectedOpening) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  T.FM.Settings.Password = "pw";
+  T.FM.Settings.ProtectOpening = true;
+  ASSERT_TRUE(T.FM.WriteSettings());
+  ASSERT_TRUE(T.FM.Close(true, true));
+  T.Prompts.ClearShown();
+  T.Prompts.PasswordAnswers = {false, true};
+  EXPECT_EQ(T.FM.CheckFile(Book), 1);
+  EXPECT_EQ(T.FM.CheckFile(Book), 0);
+  ASSERT_EQ(T.Prompts.Shown.size(), 2u);
+  EXPECT_EQ(T.Prompts.Shown[0].What, "password");
+  EXPECT_EQ(T.Prompts.Shown[0].Text, "pw");
+}
+
+// A stream shorter than its count: what could be read is kept, and the file is not written to.
+TEST_F(FileManagerTest, ShortStreamOpensReadOnlyWithWhatWasRead) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::map<std::string, std::string> Streams;
+  for (const char* N : {"Transactions", "MainActs", "SubActs", "Groups", "Categories", "Books", "QB2FileInfo",
+                        "FileSettings", "Comments"}) {
+    std::string B;
+    ASSERT_TRUE(ReadRawStream(Book, N, B));
+    Streams[N] = B;
+  }
+  Streams["Transactions"].resize(5 * TransRecSize);  // 7 counted
+  std::string Cut = Dir + "/cut.qbk";
+  WriteRawFile(Cut, Streams);
+  std::string Bytes = FileBytes(Cut);
+  T.Prompts.ClearShown();
+  ASSERT_TRUE(T.FM.Open(Cut, true));
+  EXPECT_TRUE(T.FM.Damaged);
+  EXPECT_TRUE(T.FM.ReadOnly);
+  EXPECT_EQ(T.Lists.Trans.Count(), 5);
+  ASSERT_EQ(T.Prompts.Shown.size(), 1u);
+  EXPECT_EQ(T.Prompts.Shown[0].Kind, TMsgKind::Warning);
+  T.Lists.Trans.Items(0).Details = "x";
+  T.Lists.Trans.NotifyChanged(0);
+  ASSERT_TRUE(T.FM.Close(true, true));
+  EXPECT_EQ(FileBytes(Cut), Bytes);
+}
+
+TEST_F(FileManagerTest, NewFromExistingKeepsTheStructure) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::string New = Dir + "/Next.qbk";
+  ASSERT_TRUE(T.FM.NewFromExisting(New, Book));
+  ASSERT_TRUE(T.FM.Open(New, true));
+  EXPECT_EQ(T.Lists.MainActs.Count(), 2);
+  EXPECT_EQ(T.Lists.SubActs.Count(), 2);
+  EXPECT_EQ(T.Lists.Cats.Count(), 12);
+  ASSERT_EQ(T.Lists.Books.Count(), 2);
+  ASSERT_EQ(T.Lists.Trans.Count(), 2);
+  for (int I = 0; I < 2; ++I) {
+    EXPECT_EQ(T.Lists.Trans.Items(I).Kind, tkOpenBal);
+    EXPECT_EQ(T.Lists.Trans.Items(I).Amount, 0);
+    EXPECT_EQ(T.Lists.Books.Items(I).OpenBalNo, I);
+    EXPECT_EQ(T.Lists.Trans.Items(I).BookNo, T.Lists.Books.Items(I).BookNo);
+  }
+  ResolveLinks(T.Lists);
+  // Refused while a file is open.
+  T.Prompts.ClearShown();
+  EXPECT_FALSE(T.FM.NewFromExisting(Dir + "/Other.qbk", Book));
+  EXPECT_TRUE(T.Prompts.Saw("Can't execute New From Exisitng while a file is open"));
+  EXPECT_FALSE(fs::exists(Dir + "/Other.qbk"));
+}
