@@ -18,7 +18,7 @@ void TBookLists::Clear() {
 namespace {
 // Lookups of one list by number, built once per pass.
 template <class TList, class TGetNo>
-TNumberIndex IndexOf(const TList& List, TGetNo GetNo) {
+TNumberIndex NumberIndexOf(const TList& List, TGetNo GetNo) {
   TNumberIndex Index;
   const auto& Recs = List.MasterList();
   Index.Build(List.Count(), [&](int I) { return static_cast<std::int64_t>(GetNo(*Recs[I])); });
@@ -62,9 +62,9 @@ bool BookShown(const TBookLists& L, TTransRec& R) {
 }  // namespace
 
 void ResolveLinks(TBookLists& L) {
-  TNumberIndex Mains = IndexOf(L.MainActs, [](const TMainActRec& R) { return R.ActNo; });
-  TNumberIndex Groups = IndexOf(L.Groups, [](const TGroupRec& R) { return R.GroupNo; });
-  TNumberIndex Books = IndexOf(L.Books, [](const TBookRec& R) { return R.BookNo; });
+  TNumberIndex Mains = NumberIndexOf(L.MainActs, [](const TMainActRec& R) { return R.ActNo; });
+  TNumberIndex Groups = NumberIndexOf(L.Groups, [](const TGroupRec& R) { return R.GroupNo; });
+  TNumberIndex Books = NumberIndexOf(L.Books, [](const TBookRec& R) { return R.BookNo; });
   TSubIndex Subs(L.MainActs, Mains, L.SubActs);
 
   const auto& Recs = L.Trans.MasterList();
@@ -198,7 +198,7 @@ void RecalcGroupTotals(TBookLists& L) {
 void RecalcCategoryTotals(TBookLists& L) {
   for (TCatRec* C : L.Cats.MasterList()) C->Total = 0;
   L.Cats.IncomeTotal = L.Cats.ExpenseTotal = 0;
-  TNumberIndex Cats = IndexOf(L.Cats, [](const TCatRec& R) { return R.CatID; });
+  TNumberIndex Cats = NumberIndexOf(L.Cats, [](const TCatRec& R) { return R.CatID; });
   for (TMainActRec* M : L.MainActs.MasterList()) {
     if (M->ViewIndex == -1) continue;
     TCatRec& C = Require(L.Cats, Cats.Find(M->CatID));

@@ -1,6 +1,13 @@
 #pragma once
 // The six lists of one open book file and the recomputations that turn transactions into every
 // total the program shows. The main window owns one TBookLists for the life of the program.
+//
+// After loading a file (lists filled in file order with NotifyEnabled off):
+//   MainActs/SubActs/Groups/Cats/Books .SortByID(); Books.Renumber();
+//   ResolveLinks(L); Trans.SortBy(1); Trans.SortMasterByDate(); Trans.SetDateRange(2);
+//   Transfers.Build(Trans); RecalcAll(L);
+// Records added later (forms) should get their links set by the caller (MainAct, SubAct, Group,
+// OtherBook, Book); the recomputations look a missing link up by number, which is slower.
 #include "BookList.h"
 #include "CatList.h"
 #include "GroupList.h"
