@@ -24,6 +24,7 @@ class TWelcomeScreen;
 class TBookSession;
 class TRecentFiles;
 class TPrompts;
+class TMainBars;
 
 class TMain : public QMainWindow {
   Q_OBJECT
@@ -48,6 +49,7 @@ class TMain : public QMainWindow {
   TMainToolBar* ToolBar() const { return toolBar_; }
   QProgressBar* ProgressBar() const { return progress_; }
   TBookSession& Session() { return *session_; }
+  TMainBars& Bars() { return *bars_; }  // date range, selection buttons, book bar
   int CurrentView() const;
 
   // The password gate (0 Deleting, 1 Adding, 2 Editing, 3 Worksheet, 4 Reports, 5 Printing).
@@ -157,6 +159,7 @@ class TMain : public QMainWindow {
   TGrid3* grid_ = nullptr;
   QProgressBar* progress_ = nullptr;
   TWelcomeScreen* welcome_ = nullptr;
+  TMainBars* bars_ = nullptr;
   int popupRow_ = -1;
   bool firstShown_ = false;
   bool suppressTabChange_ = false;

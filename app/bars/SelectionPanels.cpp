@@ -69,7 +69,7 @@ void TSelectionPanels::resizeEvent(QResizeEvent*) {
   DateRange->setGeometry(0, 0, dateW, h);
   const int resetW = 64;
   const int rest = qMax(0, width() - dateW - resetW - 8);
-  const int selW = qBound(90, rest / 3, 170);
+  const int selW = qBound(40, rest / 3, 170);
   int x = dateW + 2;
   for (QFrame* f : {findPanel_, actPanel_, grpPanel_}) {
     f->setGeometry(x, 0, selW, h);

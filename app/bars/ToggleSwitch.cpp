@@ -14,9 +14,10 @@ void TToggleSwitch::paintEvent(QPaintEvent*) {
   const double r = track.height() / 2;
   const bool on = isChecked();
   const QPalette& pal = palette();
-  QColor trackColour = on ? QColor(0, 0, 160) : pal.color(QPalette::Mid);
+  // On, the track is a light green that stands out on the blue of an active date range.
+  QColor trackColour = on ? QColor(60, 200, 90) : pal.color(QPalette::Mid);
   if (!isEnabled()) trackColour = pal.color(QPalette::Disabled, QPalette::Mid);
-  p.setPen(QPen(pal.color(QPalette::Shadow), 1));
+  p.setPen(QPen(on ? QColor(Qt::white) : pal.color(QPalette::Shadow), 1));
   p.setBrush(trackColour);
   p.drawRoundedRect(track, r, r);
   const double knob = height() - 2;
