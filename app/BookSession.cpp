@@ -3,7 +3,36 @@
 #include "BookLists.h"
 #include "FileManager.h"
 #include "Helpers.h"
+#include "PasswordGate.h"
+#include "QtPasswordAsker.h"
 #include "QtPrompts.h"
+
+namespace {
+// The gate asks for the stored password through the same prompts as the file manager (dialogs
+// in the program, a script in tests); a new password always through the dialog.
+class TPromptsAsker : public TPasswordAsker {
+ public:
+  explicit TPromptsAsker(TPrompts& p) : prompts_(p) {}
+  bool AskPassword(const std::string& Stored) override { return prompts_.AskPassword(Stored); }
+  bool AskNewPassword(std::string& Password) override { return TQtPasswordAsker().AskNewPassword(Password); }
+
+ private:
+  TPrompts& prompts_;
+};
+
+TFileProtection ProtectionOf(const TFileSettings& s) {
+  TFileProtection p;
+  p.Password = s.Password;
+  p.ProtectOpening = s.ProtectOpening;
+  p.ProtectDeleting = s.ProtectDeleting;
+  p.ProtectAdding = s.ProtectAdding;
+  p.ProtectEditing = s.ProtectEditing;
+  p.ProtectReports = s.ProtectReports;
+  p.ProtectPrinting = s.ProtectPrinting;
+  p.ProtectWorksheet = s.ProtectWorksheet;
+  return p;
+}
+}  // namespace
 
 TBookSession::TBookSession(TBookLists& lists, TPrompts* prompts) : lists_(lists) {
   if (!prompts) ownPrompts_ = std::make_unique<TQtPrompts>();
@@ -11,9 +40,11 @@ TBookSession::TBookSession(TBookLists& lists, TPrompts* prompts) : lists_(lists)
   fm_ = std::make_unique<TFileManager>(lists_, *prompts_);
   fm_->InstallWriteThrough();
   InstallTotalsHooks(lists_);
+  asker_ = std::make_unique<TPromptsAsker>(*prompts_);
+  SetPasswordGate([this] { return fm_->FileOpen ? ProtectionOf(fm_->Settings) : TFileProtection(); }, asker_.get());
 }
 
-TBookSession::~TBookSession() = default;
+TBookSession::~TBookSession() { SetPasswordGate(nullptr, nullptr); }
 
 bool TBookSession::FileOpen() const { return memoryBook_ || fm_->FileOpen; }
 QString TBookSession::FileName() const {
@@ -52,24 +83,7 @@ void TBookSession::AdoptLists(const QString& name) {
 
 bool TBookSession::WorksheetLocked() const { return fm_->FileOpen && fm_->Settings.ProtectWorksheet; }
 
-bool TBookSession::CheckPassword(int op) {
-  const TFileSettings& s = fm_->Settings;
-  if (!fm_->FileOpen) return true;
-  op &= 0xFF;
-  bool protectedOp = false;
-  switch (op) {
-    case 0: protectedOp = s.ProtectDeleting; break;
-    case 1: protectedOp = s.ProtectAdding; break;
-    case 2: protectedOp = s.ProtectEditing; break;
-    case 3: protectedOp = s.ProtectWorksheet; break;
-    case 4: protectedOp = s.ProtectReports; break;
-    case 5: protectedOp = s.ProtectPrinting; break;
-    case 6: protectedOp = !s.Password.empty(); break;
-    default: return true;
-  }
-  if (!protectedOp) return true;
-  return prompts_->AskPassword(s.Password);
-}
+bool TBookSession::CheckPassword(int op) { return ::CheckPassword(op); }
 
 void TBookSession::TransactionChanged(int masterIndex) {
   if (masterIndex >= 0) lists_.Trans.NotifyChanged(masterIndex);

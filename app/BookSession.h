@@ -9,6 +9,7 @@
 struct TBookLists;
 class TFileManager;
 class TPrompts;
+class TPasswordAsker;
 
 class TBookSession {
  public:
@@ -52,6 +53,7 @@ class TBookSession {
   std::unique_ptr<TPrompts> ownPrompts_;
   TPrompts* prompts_;
   std::unique_ptr<TFileManager> fm_;
+  std::unique_ptr<TPasswordAsker> asker_;
   bool memoryBook_ = false;
   QString memoryName_;
 };

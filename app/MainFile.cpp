@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QTabBar>
 
-#include "AppPaths.h"
+#include "OptionsManager.h"
 #include "BookSession.h"
 #include "EntryPoints.h"
 #include "Grid3.h"
@@ -107,6 +107,7 @@ void TMain::ShowLoadedBook(const QString& fileName, bool lockWorksheet) {
   ShowProgress(100);
   grid_->SetLocked(lockWorksheet);
   ResetViews();
+  if (options_->GetOption(optOpenToLast)) grid_->ScrollToEnd();
   grid_->Activate();
   grid_->setEnabled(true);
   Recent->Remove(fileName);
@@ -115,7 +116,7 @@ void TMain::ShowLoadedBook(const QString& fileName, bool lockWorksheet) {
 
 void TMain::OpenCommand(const QString& startFolder) {
   if (session_->FileOpen() && !AskReadOnly()) return;
-  const QString folder = startFolder.isEmpty() ? BooksFolder() : startFolder;
+  const QString folder = startFolder.isEmpty() ? QString::fromStdString(options_->BooksFolder()) : startFolder;
   const QString name = QFileDialog::getOpenFileName(this, tr("Open file"), folder, tr("Quimbel Books files (*.qbk)"));
   if (!name.isEmpty()) OpenBookFile(name);
 }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "AppPaths.h"
+#include "OptionsManager.h"
 #include "BookSession.h"
 #include "EntryPoints.h"
 #include "Helpers.h"
@@ -36,16 +36,15 @@ void TMain::StartUp(const QStringList& arguments) {
 
 void TMain::WelcomeScreenMessage() {
   if (session_->FileOpen()) return;
-  QString last;
-  const int result = WelcomeWanted(this, &welcome_, &last);
-  switch (result) {
-    case 10: OpenCommand(BooksFolder()); break;
+  lastFile_.clear();
+  switch (options_->WelcomeWanted()) {
+    case 10: OpenCommand(QString::fromStdString(options_->BooksFolder())); break;
     case 11: ActionNew->trigger(); break;
-    case 12: OpenCommand(ExampleBooksFolder()); break;
+    case 12: OpenCommand(QString::fromStdString(options_->ExampleFolder())); break;
     case 13:
-      if (!last.isEmpty()) {
-        Recent->Remove(last);
-        OpenRecentFile(last);
+      if (!lastFile_.isEmpty()) {
+        Recent->Remove(lastFile_);
+        OpenRecentFile(lastFile_);
       }
       break;
     default: break;

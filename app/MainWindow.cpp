@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
@@ -14,7 +15,11 @@
 #include <QWheelEvent>
 
 #include "AboutBox.h"
-#include "AppPaths.h"
+#include "FontWarn.h"
+#include "HelpPages.h"
+#include "OptionsAdapters.h"
+#include "OptionsManager.h"
+#include "WelcomeScreen.h"
 #include "BookSession.h"
 #include "DefaultColumnSets.h"
 #include "EntryPoints.h"
@@ -26,7 +31,6 @@
 #include "MainToolBar.h"
 #include "OwnerDrawnMenu.h"
 #include "RecentFiles.h"
-#include "WindowPlacement.h"
 
 namespace {
 TMain* theMain = nullptr;
@@ -35,17 +39,34 @@ void ProcessPending() { QApplication::processEvents(QEventLoop::ExcludeUserInput
 
 TMain* MainWindow() { return theMain; }
 
-TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
+void ShowProgress(int percent) {
+  if (theMain) theMain->ShowProgress(percent);
+}
+
+TColourMode ColourModeOfDepth(int bitsPerPixel) {
+  if (bitsPerPixel > 8) return cmHighColour;
+  return bitsPerPixel == 8 ? cmPalette256 : cm16Colour;
+}
+
+QString SixteenColourMessage() {
+  return QObject::tr("Quimbel Books has detected that you system is set to display only 16 colours.  Although Quimbel "
+                     "Books will still function correctly, Quimbel Books has been designed run in 256 or higher colour "
+                     "modes and uses these extra colours to enhance its useability. ") +
+         QStringLiteral("\n\n") + QObject::tr("To change your colour settings see the 'Display' item in the Windows Control Panel.");
+}
+
+TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env) : QMainWindow(parent) {
   theMain = this;
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(tr("Quimbel Books"));
   setWindowIcon(QIcon(DataFolder() + QStringLiteral("/icons/quimbelbooks.svg")));
   setMinimumSize(300, 308);
 
-  // High-colour displays only today; the grid's low-colour scheme stays off.
-  ColourMode = cmHighColour;
+  // Today's displays give high colour; the low-colour scheme follows a display of 256 or fewer.
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  ColourMode = ColourModeOfDepth(primary ? primary->depth() : 32);
   const QColor face = QApplication::palette().color(QPalette::Button);
-  RowShade = ShiftColour(RGBColour(face.red(), face.green(), face.blue()), 30, false);
+  RowShade = ColourMode != cmHighColour ? clBtnShadow : ShiftColour(RGBColour(face.red(), face.green(), face.blue()), 30, false);
 
   for (int v = 0; v < 5; ++v) LoadDefaultGridInfo(v, gridInfo_[std::size_t(v)]);
   session_ = std::make_unique<TBookSession>(lists_, prompts);
@@ -60,6 +81,7 @@ TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
   selectionPanels_ = new QWidget(central_);
   selectionPanels_->setObjectName(QStringLiteral("SelectionPanels"));
   BuildTabStrip();
+  grid_->SetLowColour(ColourMode != cmHighColour);
   bars_ = new TMainBars(this, selectionPanels_, tabFrame_);
   BuildMenus();
   BuildPopups();
@@ -67,6 +89,7 @@ TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
   Recent = new TRecentFiles(FileMenu, this);
   Recent->OnClick = [this](const QString& path) { OpenRecentFile(path); };
   Recent->Load();
+  CreateOptionsManager(env);
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   toolBar_->ApplyLayout(screen ? screen->geometry().width() : 1024, true);
@@ -77,11 +100,48 @@ TMain::TMain(QWidget* parent, TPrompts* prompts) : QMainWindow(parent) {
 TMain::~TMain() {
   if (session_->FileOpen()) session_->Close(true, true);
   Recent->Store();
+  options_.reset();
   grid_->SetGridInfo(nullptr);
   if (theMain == this) theMain = nullptr;
 }
 
 bool TMain::CheckPassword(int op) { return session_->CheckPassword(op); }
+
+// The options manager gets the column sets, the grid and the window, loads the options file and
+// the worksheet layouts, checks the font, and gives the global flags their stored values.
+void TMain::CreateOptionsManager(const TOptionsEnvironment* env) {
+  TOptionsEnvironment e = env ? *env : TOptionsEnvironment{};
+  e.Messenger = &session_->Prompts();
+  if (!e.ShowFontWarning)
+    e.ShowFontWarning = [this] {
+      TFontWarn dlg(this);
+      dlg.exec();
+      return dlg.DontShowBox->isChecked();
+    };
+  if (!e.ShowWelcome)
+    e.ShowWelcome = [this] {
+      TWelcomeScreen w(this);
+      welcome_ = &w;
+      const int result = w.exec();
+      welcome_ = nullptr;
+      options_->SetOption(optShowWelcome, w.CheckBox1->isChecked());
+      lastFile_ = w.LastFile;
+      return result == QDialog::Rejected ? -1 : result;
+    };
+  options_ = std::make_unique<TOptionsManager>(e);
+  options_->ColourMode = ColourMode;
+  for (int v = 0; v < 5; ++v) options_->Columns[std::size_t(v)] = &gridInfo_[std::size_t(v)].ColInfo;
+  gridAppearance_ = std::make_unique<TGrid3Appearance>(grid_);
+  placement_ = std::make_unique<TWidgetPlacement>(this);
+  options_->Grid = gridAppearance_.get();
+  options_->MainForm = placement_.get();
+  options_->StartUp();
+  options_->CheckFont();
+  IncludeDisabledInCalc = options_->GetOption(optIncludeDisabledInCalc);
+  NewTransDisabled = options_->GetOption(optNewTransDisabled);
+  BalanceEndDay = options_->GetOption(optBalanceEndDay);
+  session_->FileManager().AutoBackup = options_->GetOption(optAutoBak);
+}
 
 void TMain::BuildTabStrip() {
   tabFrame_ = new QFrame(central_);
@@ -369,13 +429,13 @@ void TMain::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (firstShown_) return;
   firstShown_ = true;
-  grid_->SetGradients(true);
+  grid_->SetGradients(ColourMode == cmHighColour && options_->GetOption(optGradients));
   ResetViews();
   SetCommandStates();
   grid_->ClearGrid(true);
   LayoutClient();
   ProcessPending();
-  if (RestorePlacement) RestoreWindowPlacement(this);
+  if (RestorePlacement) options_->RestoreWindow();
 }
 
 void TMain::closeEvent(QCloseEvent* e) {
@@ -383,7 +443,7 @@ void TMain::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
-  StoreWindowPlacement(this);
+  if (RestorePlacement) options_->StoreWindow();
   Closing = true;
   e->accept();
 }

@@ -25,12 +25,17 @@ class TBookSession;
 class TRecentFiles;
 class TPrompts;
 class TMainBars;
+class TOptionsManager;
+struct TOptionsEnvironment;
+class TGrid3Appearance;
+class TWidgetPlacement;
 
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
   // Prompts answers the file manager's questions (the program's dialogs unless given).
-  explicit TMain(QWidget* parent = nullptr, TPrompts* prompts = nullptr);
+  // Env replaces parts of the options manager's surroundings (tests).
+  explicit TMain(QWidget* parent = nullptr, TPrompts* prompts = nullptr, const TOptionsEnvironment* env = nullptr);
   ~TMain() override;
 
   // Tab indexes of the five worksheet views.
@@ -50,6 +55,7 @@ class TMain : public QMainWindow {
   QProgressBar* ProgressBar() const { return progress_; }
   TBookSession& Session() { return *session_; }
   TMainBars& Bars() { return *bars_; }  // date range, selection buttons, book bar
+  TOptionsManager& Options() { return *options_; }
   int CurrentView() const;
 
   // The password gate (0 Deleting, 1 Adding, 2 Editing, 3 Worksheet, 4 Reports, 5 Printing).
@@ -147,10 +153,15 @@ class TMain : public QMainWindow {
   void ConnectGrid();
   void LayoutClient();
   void AfterTransferChange();
+  void CreateOptionsManager(const TOptionsEnvironment* env);
 
   TBookLists lists_;
   std::array<TGridInfo, 5> gridInfo_;
   std::unique_ptr<TBookSession> session_;
+  std::unique_ptr<TGrid3Appearance> gridAppearance_;
+  std::unique_ptr<TWidgetPlacement> placement_;
+  std::unique_ptr<TOptionsManager> options_;
+  QString lastFile_;  // the welcome screen's last used file
   TMainToolBar* toolBar_ = nullptr;
   QWidget* central_ = nullptr;
   QWidget* selectionPanels_ = nullptr;
@@ -167,3 +178,9 @@ class TMain : public QMainWindow {
 
 // The one main window of the program (set while it exists), for ShowProgress and the dialogs.
 TMain* MainWindow();
+// Moves the main window's progress bar: 100 fills and hides it, any other value shows it.
+void ShowProgress(int percent);
+// The display's colour mode from its colour depth (more than 256 colours: high colour).
+TColourMode ColourModeOfDepth(int bitsPerPixel);
+// Text of the 16-colour warning shown after the splash screen.
+QString SixteenColourMessage();

@@ -4,9 +4,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "AppPaths.h"
 #include "ConvertWizard.h"
-#include "PasswordDialog.h"
+#include "HelpPages.h"
+#include "QtPasswordAsker.h"
 
 namespace {
 QMessageBox::Icon IconOf(TMsgKind kind) {
@@ -76,8 +76,7 @@ void TQtPrompts::ShowPlain(const std::string& Text) {
 }
 
 bool TQtPrompts::AskPassword(const std::string& StoredPassword) {
-  TPasswordDlg dlg(QString::fromStdString(StoredPassword), parent_);
-  return dlg.exec() == QDialog::Accepted;
+  return TQtPasswordAsker(parent_).AskPassword(StoredPassword);
 }
 
 bool TQtPrompts::RunConvertWizard(std::vector<TConvertCategory>& Custom, std::string& BookName) {

@@ -4,7 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "AppPaths.h"
+#include "HelpPages.h"
 
 TSplashScrn::TSplashScrn() : QSplashScreen(Picture(), Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("SplashScrn"));

@@ -99,13 +99,3 @@ void TWelcomeScreen::paintEvent(QPaintEvent*) {
   p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-int WelcomeWanted(QWidget* parent, TWelcomeScreen** live, QString* lastFile) {
-  if (ReadAppInt(QStringLiteral("ShowWelcome")).value_or(1) == 0) return -1;
-  TWelcomeScreen w(parent);
-  if (live) *live = &w;
-  const int result = w.exec();
-  if (live) *live = nullptr;
-  WriteAppInt(QStringLiteral("ShowWelcome"), w.CheckBox1->isChecked() ? 1 : 0);
-  if (lastFile) *lastFile = w.LastFile;
-  return result == QDialog::Rejected ? -1 : result;
-}

@@ -29,6 +29,3 @@ class TWelcomeScreen : public QDialog {
   QString lastLabel_;
 };
 
-// Shows the welcome screen when "ShowWelcome" is on and stores the check box back; returns its
-// result, or -1 without showing anything. LastFile receives the last used file.
-int WelcomeWanted(QWidget* parent, TWelcomeScreen** live, QString* lastFile);

@@ -1,5 +1,6 @@
 // Program entry: single instance, splash screen, main window, start step, message loop.
 #include <QApplication>
+#include <QMessageBox>
 #include <QScopedPointer>
 
 #include "MainWindow.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   instance.OnFile = [&main](const QString& file) { main.HandOver(file); };
   QApplication::processEvents();
   splash.reset();
+  if (ColourMode == cm16Colour) QMessageBox::information(&main, QObject::tr("Information"), SixteenColourMessage());
 
   main.show();
   main.StartUp(arguments);

@@ -136,8 +136,9 @@ class TBaseDBList {
   }
   int AddOwned(TRec* Rec) {
     std::unique_ptr<TRec> Guard(Rec);
-    Master.reserve(Master.size() + 1);
-    Display.reserve(Display.size() + 1);
+    // Room first (geometric, so adding stays amortised O(1)); push_back cannot throw after it.
+    if (Master.size() == Master.capacity()) Master.reserve(Master.size() * 2 + 16);
+    if (Display.size() == Display.capacity()) Display.reserve(Display.size() * 2 + 16);
     Master.push_back(Rec);
     Display.push_back(Guard.release());
     SortedByID = false;

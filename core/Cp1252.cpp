@@ -43,12 +43,15 @@ char FromCodePoint(char32_t Cp) {
 void Cp1252ToUtf8(const char* Bytes, std::size_t Len, std::string& Out) {
   const auto& T = Forward();
   Out.reserve(Out.size() + Len);
-  for (std::size_t I = 0; I < Len; ++I) {
-    const TUtf8& U = T[static_cast<unsigned char>(Bytes[I])];
-    if (U.Len == 1)
-      Out.push_back(U.Bytes[0]);
-    else
-      Out.append(U.Bytes, U.Len);
+  std::size_t I = 0;
+  while (I < Len) {
+    std::size_t Ascii = I;  // runs of plain ASCII are copied as they are
+    while (Ascii < Len && static_cast<unsigned char>(Bytes[Ascii]) < 0x80) ++Ascii;
+    Out.append(Bytes + I, Ascii - I);
+    if (Ascii == Len) break;
+    const TUtf8& U = T[static_cast<unsigned char>(Bytes[Ascii])];
+    Out.append(U.Bytes, U.Len);
+    I = Ascii + 1;
   }
 }
 

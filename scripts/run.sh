@@ -4,18 +4,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-data_home="${XDG_DATA_HOME:-$HOME/.local/share}"
-book="${QB_EXAMPLE_BOOK:-$data_home/QuimbelBooks/Books/Example Files/Example.qbk}"
-if [ ! -f "$book" ] && [ -x build/tools/qbtool ]; then
-  mkdir -p "$(dirname "$book")"
-  build/tools/qbtool example "$book"
+# The example book: a few years of a small business, made once by qbtool.
+EXAMPLE=build/example.qbk
+if [ ! -f "$EXAMPLE" ] && [ -x build/tools/qbtool ]; then
+  build/tools/qbtool example "$EXAMPLE" --transactions 3000 --books 3 --seed 1
 fi
-if [ ! -x build/app/QuimbelBooks ]; then
-  echo "The program is not built yet; the core library and its tests are."
-  exit 1
+if [ -x build/app/QuimbelBooks ]; then
+  if [ $# -eq 0 ] && [ -f "$EXAMPLE" ]; then
+    exec build/app/QuimbelBooks "$EXAMPLE"
+  fi
+  exec build/app/QuimbelBooks "$@"
 fi
-if [ -f "$book" ]; then
-  exec build/app/QuimbelBooks "$book"
+echo "The program is not built yet; the core library and its tests are."
+if [ -f "$EXAMPLE" ]; then
+  echo "Example book: $EXAMPLE (see: build/tools/qbtool info $EXAMPLE)"
 fi
-echo "No example book (qbtool is not built yet); starting without one."
-exec build/app/QuimbelBooks "$@"

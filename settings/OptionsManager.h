@@ -52,6 +52,7 @@ class TOptionsManager {
   int CurrentSet = 0;
   std::string InstDir;
   bool OptionsError = false;
+  std::string LastFile;  // the last used book, kept here by the welcome screen
 
   bool GetOption(int Index);
   void SetOption(int Index, bool Value);

@@ -30,6 +30,12 @@ std::string GetText(const unsigned char* In, std::size_t Off, std::size_t N) {
   Cp1252ToUtf8(reinterpret_cast<const char*>(In + Off + 1), Len, S);
   return S;
 }
+// The same into an existing string (no temporary on the hot path of loading).
+void GetText(const unsigned char* In, std::size_t Off, std::size_t N, std::string& Out) {
+  std::size_t Len = std::min<std::size_t>(In[Off], N);
+  Out.clear();
+  Cp1252ToUtf8(reinterpret_cast<const char*>(In + Off + 1), Len, Out);
+}
 }  // namespace
 
 void EncodeTrans(const TTransRec& R, unsigned char* Out) {
@@ -51,14 +57,14 @@ void EncodeTrans(const TTransRec& R, unsigned char* Out) {
 void DecodeTrans(const unsigned char* In, TTransRec& R) {
   R.TransNo = Get<std::int32_t>(In, 0);
   R.Date = Get<double>(In, 4);
-  R.Reference = GetText(In, 12, 20);
+  GetText(In, 12, 20, R.Reference);
   R.MainActNo = Get<std::int32_t>(In, 36);
   R.SubActNo = Get<std::int32_t>(In, 40);
   R.GroupNo = Get<std::int16_t>(In, 44);
   R.BookNo = Get<std::int16_t>(In, 46);
   R.Kind = In[48];
   R.Amount = Get<std::int64_t>(In, 52);
-  R.Details = GetText(In, 60, 255);
+  GetText(In, 60, 255, R.Details);
   R.Enabled = In[316] != 0;
   R.SplitLetter = static_cast<char>(In[317]);
 }

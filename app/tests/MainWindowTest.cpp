@@ -1,4 +1,5 @@
 // Drives the real main window on a real book file written through the file manager.
+#include <QCheckBox>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabBar>
@@ -6,6 +7,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "AppSettings.h"
 #include "BookSession.h"
 #include "FileManager.h"
 #include "Grid3.h"
@@ -16,6 +18,9 @@
 #include "ScriptedPrompts.h"
 #include "TestBook.h"
 #include "TestSupport.h"
+#include "WelcomeScreen.h"
+
+QString JoinCommandLine(const QStringList& arguments);
 
 namespace {
 QString M(double units) { return QString::fromStdString(FormatMoney(CurrencyFromDouble(units))); }
@@ -55,7 +60,8 @@ class MainWindowTest : public QObject {
   TScriptedPrompts prompts_;
 
   std::unique_ptr<TMain> OpenWindow() {
-    auto w = std::make_unique<TMain>(nullptr, &prompts_);
+    const TOptionsEnvironment env = TestOptionsEnv();
+    auto w = std::make_unique<TMain>(nullptr, &prompts_, &env);
     w->RestorePlacement = false;
     w->resize(1000, 600);
     w->show();
@@ -72,6 +78,9 @@ class MainWindowTest : public QObject {
   }
 
   void init() {
+    // Disabled transactions count nowhere and every balance shows, unless a test says otherwise.
+    WriteAppInt(QStringLiteral("IncludeDisabledInCalc"), 0);
+    WriteAppInt(QStringLiteral("BalanceEndDay"), 0);
     // Each test starts from the file as written.
     QFile::remove(book_);
     QVERIFY(WriteTestBook(book_.toStdString()));
@@ -321,6 +330,24 @@ class MainWindowTest : public QObject {
     fm.Close(true, false);
   }
 
+  void withDisabledIncludedReconcilingChangesNoTotal() {
+    WriteAppInt(QStringLiteral("IncludeDisabledInCalc"), 1);
+    auto w = OpenWindow();
+    QVERIFY(IncludeDisabledInCalc);
+    QVERIFY(w->OpenBookFile(book_));
+    w->SelectView(1);
+    const QString before = TotalOf(*w, 1, 3);
+    QCOMPARE(before, M(1342.80 + 89.99));
+    w->SelectView(0);
+    const int row = RowOfTrans(*w, 6);
+    w->PreparePopup(row)->actions()[1]->trigger();
+    bool enabled = false;
+    Row(*w, row, nullptr, &enabled);
+    QVERIFY(enabled);
+    w->SelectView(1);
+    QCOMPARE(TotalOf(*w, 1, 3), before);
+  }
+
   void editingGateRefusedLeavesTheTransaction() {
     auto w = OpenWindow();
     QVERIFY(w->OpenBookFile(book_));
@@ -424,6 +451,60 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE(catcher.Texts.size(), 1);
     QCOMPARE(catcher.Texts[0], QStringLiteral("Unable to open file: Not a vaild Quimbel Books file"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Quimbel Books"));
+  }
+
+  void welcomeScreenOpensTheLastFileAndStoresItsCheckBox() {
+    WriteAppInt(QStringLiteral("ShowWelcome"), 1);
+    WriteRecentFiles({book_});
+    auto w = OpenWindow();
+    bool sawLast = false;
+    QString label;
+    QTimer::singleShot(50, [&] {
+      auto* ws = qobject_cast<TWelcomeScreen*>(QApplication::activeModalWidget());
+      QVERIFY(ws);
+      QCOMPARE(ws, w->WelcomeScreen());
+      sawLast = ws->OpenLastBtn->isVisible();
+      ws->CheckBox1->setChecked(false);
+      ws->OpenLastBtn->click();
+    });
+    w->WelcomeScreenMessage();
+    QVERIFY(sawLast);
+    QVERIFY(w->Session().FileOpen());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quimbel Books - Shop Book"));
+    QCOMPARE(ReadAppInt(QStringLiteral("ShowWelcome")).value_or(-1), 0);
+    QVERIFY(!w->Recent->Paths().contains(book_));
+    // With the option off nothing is shown.
+    w->ActionClose->trigger();
+    w->WelcomeScreenMessage();
+    QVERIFY(!w->Session().FileOpen());
+  }
+
+  void handOverEndsTheWelcomeScreenAndOpensTheFile() {
+    WriteAppInt(QStringLiteral("ShowWelcome"), 1);
+    auto w = OpenWindow();
+    QTimer::singleShot(50, [&] {
+      QVERIFY(w->WelcomeScreen() && w->WelcomeScreen()->isVisible());
+      w->HandOver(book_);
+    });
+    w->WelcomeScreenMessage();  // returns once the hand-over ended the welcome screen
+    QVERIFY(!w->WelcomeScreen());
+    QVERIFY(w->Session().FileOpen());
+    QCOMPARE(w->Session().FileName(), book_);
+    WriteAppInt(QStringLiteral("ShowWelcome"), 0);
+  }
+
+  void commandLineIsJoinedIntoOneName() {
+    QCOMPARE(JoinCommandLine({}), QString());
+    QCOMPARE(JoinCommandLine({QStringLiteral("/tmp/a.qbk")}), QStringLiteral("/tmp/a.qbk"));
+    QCOMPARE(JoinCommandLine({QStringLiteral("/tmp/My"), QStringLiteral("Shop"), QStringLiteral("Book.qbk")}),
+             QStringLiteral("/tmp/My Shop Book.qbk"));
+  }
+
+  void colourModeFollowsTheDisplayDepth() {
+    QCOMPARE(ColourModeOfDepth(32), cmHighColour);
+    QCOMPARE(ColourModeOfDepth(16), cmHighColour);
+    QCOMPARE(ColourModeOfDepth(8), cmPalette256);
+    QCOMPARE(ColourModeOfDepth(4), cm16Colour);
   }
 
   void progressBarShowsAndHides() {

@@ -44,7 +44,8 @@ class SingleInstanceTest : public QObject {
 
     instance_ = std::make_unique<TSingleInstance>();
     QVERIFY(!instance_->HandOverToRunning(QString()));  // nobody runs yet: this copy listens
-    main_ = std::make_unique<TMain>(nullptr, &prompts_);
+    const TOptionsEnvironment env = TestOptionsEnv();
+    main_ = std::make_unique<TMain>(nullptr, &prompts_, &env);
     main_->RestorePlacement = false;
     main_->show();
     instance_->OnRestore = [this] {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPushButton>
 
+#include "OptionsManager.h"
 #include "SettingsStore.h"
 
 // Answers every message box that becomes the active modal window with its default (or the
@@ -33,9 +34,20 @@ class TMessageCatcher : public QObject {
   QTimer timer_;
 };
 
-// Points the settings store at a file of the test's own.
+// Points the settings store, the options files and the desktop's data folder at folders of the
+// test's own.
 inline void UseOwnSettings(const QString& dir) {
   const QString file = dir + QStringLiteral("/settings.conf");
   qputenv("QB_SETTINGS_FILE", file.toUtf8());
+  qputenv("QB_USER_DATA_DIR", (dir + QStringLiteral("/user")).toUtf8());
+  qputenv("XDG_DATA_HOME", (dir + QStringLiteral("/xdg")).toUtf8());
   SetSettingsStoreFile(file.toStdString());
+}
+
+// The options manager without desktop registration and with the font found.
+inline TOptionsEnvironment TestOptionsEnv() {
+  TOptionsEnvironment e;
+  e.RegisterFileType = [] {};
+  e.FontAvailable = [] { return true; };
+  return e;
 }

@@ -1,5 +1,5 @@
 // Screenshots of the program for the documentation: the welcome screen and the five worksheets
-// of a book. Usage: app_shots OUTDIR [BOOK.qbk]  (without a book the test book is written).
+// of a book. Usage: app_shots OUTDIR [BOOK.qbk]  (a missing book is written as the test book).
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -19,8 +19,10 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(out);
   QTemporaryDir tmp;
   SetSettingsStoreFile((tmp.path() + QStringLiteral("/settings.conf")).toStdString());
+  qputenv("QB_USER_DATA_DIR", (tmp.path() + QStringLiteral("/user")).toUtf8());
+  qputenv("XDG_DATA_HOME", (tmp.path() + QStringLiteral("/xdg")).toUtf8());
   QString book = argc > 2 ? QString::fromLocal8Bit(argv[2]) : tmp.filePath(QStringLiteral("Example.qbk"));
-  if (argc <= 2 && !WriteTestBook(book.toStdString())) return 1;
+  if (!QFile::exists(book) && !WriteTestBook(book.toStdString())) return 1;
 
   {
     TWelcomeScreen welcome;

@@ -145,7 +145,9 @@ Result FileImpl::parse(ValidationReport* report)
     const std::uint32_t numMiniFat = get32(h + 64);
     difatStart_ = get32(h + 68);
     const std::uint32_t numDifat = get32(h + 72);
-    if (numFat == 0 || numFat > fileSectors_) return Result::NotCompoundFile;
+    // One FAT sector covers perSector_ sectors; far more FAT than the file could use is a lie
+    // that would only make us allocate memory for nothing.
+    if (numFat == 0 || numFat > fileSectors_ || numFat > fileSectors_ / 8 + 128) return Result::NotCompoundFile;
 
     std::vector<std::uint8_t> used(fileSectors_, 0);
     std::vector<std::uint8_t> buf(ss_);
@@ -289,6 +291,9 @@ Result FileImpl::parse(ValidationReport* report)
         }
         checkTrees(reached, *report);
     }
+    // No valid chain reaches a mini sector past the end of the mini stream, so those entries
+    // are free whatever the table says; new mini sectors then always extend the stream at its end.
+    for (std::uint64_t m = miniLimit; m < miniFat_.size(); ++m) miniFat_[m] = kFreeSect;
     return Result::Ok;
 }
 

@@ -1,5 +1,6 @@
 // The two password dialogs, driven as a user drives them (offscreen), and the options manager's
 // adapters over real widgets.
+#include "FontCheck.h"
 #include "Grid3.h"
 #include "NewPasswordDlg.h"
 #include "OptionsAdapters.h"
@@ -44,6 +45,11 @@ class PasswordDialogsTest : public QObject {
     QCOMPARE(placement.NormalBounds().Width, 500);
     window.showMinimized();
     QCOMPARE(placement.ShowState(), TWindowShowState::Minimized);
+  }
+
+  // The set-up script installs Liberation Sans, which the font configuration puts in Arial's place.
+  void arialOrItsStandInIsFound() {
+    QVERIFY2(ArialFontAvailable(), qPrintable(QFontInfo(QFont("Arial")).family()));
   }
 
   void gridAppearanceRoundTrip() {

@@ -367,3 +367,42 @@ TEST_F(FileManagerTest, NewFromExistingKeepsTheStructure) {
   EXPECT_TRUE(T.Prompts.Saw("Can't execute New From Exisitng while a file is open"));
   EXPECT_FALSE(fs::exists(Dir + "/Other.qbk"));
 }
+
+// A slot after the last counted record (an append whose count never got written) is overwritten by
+// the next append; appending after it would make readers take it for the counted record.
+TEST_F(FileManagerTest, AppendOverwritesALeftOverSlot) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::map<std::string, std::string> Streams;
+  for (const char* N : {"Transactions", "MainActs", "SubActs", "Groups", "Categories", "Books", "QB2FileInfo",
+                        "FileSettings", "Comments"}) {
+    std::string B;
+    ASSERT_TRUE(ReadRawStream(Book, N, B));
+    Streams[N] = B;
+  }
+  TTransRec Left;
+  Left.TransNo = 666;
+  Left.Kind = tkOpenBal;
+  std::string Slot(TransRecSize, '\0');
+  EncodeTrans(Left, reinterpret_cast<unsigned char*>(Slot.data()));
+  Streams["Transactions"] += Slot;  // 8 slots, 7 counted
+  std::string File = Dir + "/leftover.qbk";
+  WriteRawFile(File, Streams);
+  ASSERT_TRUE(T.FM.Open(File, true));
+  ASSERT_EQ(T.Lists.Trans.Count(), 7);
+  auto R = std::make_unique<TTransRec>();
+  R->TransNo = 8;
+  R->Kind = tkOpenBal;
+  T.Lists.Trans.Add(std::move(R));
+  EXPECT_EQ(T.Lists.Trans.Items(7).StreamPos, 7 * static_cast<std::int64_t>(TransRecSize));
+  ASSERT_TRUE(T.FM.Close(true, false));
+  ASSERT_TRUE(T.FM.Open(File, true));
+  ASSERT_EQ(T.Lists.Trans.Count(), 8);
+  EXPECT_EQ(T.Lists.Trans.Items(7).TransNo, 8);
+}
+
+TEST(DriveKind, FileSystems) {
+  if (fs::exists("/dev/shm")) EXPECT_EQ(DriveKindOf("/dev/shm"), dkRAMDisk);
+  EXPECT_EQ(DriveKindOf("/no/such/folder"), dkNoRoot);
+  EXPECT_EQ(BookFileDriveKind("/no/such/folder/a.qbk"), dkNoRoot);
+}

@@ -13,10 +13,11 @@ using namespace cfb;
 
 namespace {
 
-std::string scratchPath()
-{
-    return "/tmp/qbcfb-fuzz-" + std::to_string(::getpid()) + ".bin";
-}
+// The input goes through a file of this process, removed when the fuzzer exits.
+struct ScratchFile {
+    std::string path = "/tmp/qbcfb-fuzz-" + std::to_string(::getpid()) + ".bin";
+    ~ScratchFile() { std::remove(path.c_str()); }
+};
 
 bool writeFile(const std::string& path, const std::uint8_t* data, std::size_t size)
 {
@@ -55,7 +56,8 @@ void walk(Storage top, bool change)
         if (change) {
             Stream added;
             if (todo[i].createStream("Added", added) == Result::Ok) added.write(buf.data(), 5000);
-            todo[i].destroyElement("Added");
+            todo[i].renameElement("Added", "Renamed");
+            todo[i].destroyElement("Renamed");
         }
     }
 }
@@ -64,7 +66,8 @@ void walk(Storage top, bool change)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = scratchPath();
+    static const ScratchFile scratch;
+    const std::string& path = scratch.path;
     if (!writeFile(path, data, size)) return 0;
     {
         Storage root;

@@ -1,0 +1,12 @@
+#include "LoadSequence.h"
+
+void RunLoadSequence(TBookLists& L) {
+  ResolveLinks(L);
+  L.Trans.SortBy(1);
+  L.Trans.SortMasterByDate();
+  L.MainActs.SortBy(0);
+  L.SubActs.SortBy(1);
+  L.Groups.SortBy(0);
+  L.Trans.SetDateRange(2);
+  RecalcAll(L);
+}
