@@ -251,6 +251,15 @@ void TMainBars::BookBarChanged() {
   main_->RefreshView();
 }
 
+void TMainBars::ShownBooksChanged() {
+  FillBookBar();
+  ProcessPending();
+  ResetScroll(false);
+  RecalcAll(main_->Lists());
+  main_->UpdateReportCommands();
+  main_->RefreshView();
+}
+
 void TMainBars::BooksClicked() {
   if (!ShowBooksForm(main_, -1)) return;
   TBookLists& L = main_->Lists();

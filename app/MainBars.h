@@ -53,6 +53,9 @@ class TMainBars : public QObject {
   bool FillBookBar();
   void BookBarChanged();
   void BooksClicked();
+  // Another window (a chart's book bar) changed the books' Shown flags: the bar follows them and
+  // the views are recomputed. (Copying the bar's old states back would undo that change.)
+  void ShownBooksChanged();
 
  private:
   void RecolourDatePanel();
