@@ -13,6 +13,7 @@
 #include "Grid3.h"
 #include "MainBars.h"
 #include "MainWindow.h"
+#include "MonthSelector.h"
 #include "MoneyFormat.h"
 #include "ScriptedPrompts.h"
 #include "SelectionButton.h"
@@ -170,16 +171,39 @@ class MainBarsTest : public QObject {
     QVERIFY(!Panels(*w).ResetSelBtn->isEnabled());
   }
 
-  void periodSetsTheRange() {
+  void periodButtonSetsTheMonthsChosen() {
     auto w = OpenBook();
     QVERIFY(w);
-    w->Bars().ApplyPeriod(EncodeDate(2026, 3, 1), EncodeDate(2026, 3, 31));
     TDateRangePanel& d = DatePanel(*w);
+    const TFigures all = Figures(*w);
+    // Cancelled: nothing changes.
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    QTest::mouseClick(d.DatePeriodBtn, Qt::LeftButton);
+    QVERIFY(!DateRangeActive && !d.SwitchDown());
+    QVERIFY(Figures(*w) == all);
+
+    QPoint shownAt;
+    QTimer::singleShot(0, [&shownAt] {
+      auto* dlg = qobject_cast<TMonthSelector*>(QApplication::activeModalWidget());
+      QVERIFY(dlg);
+      shownAt = dlg->pos();
+      for (int r = 0; r < TMonthRange::Rows; ++r)
+        for (int c = 0; c < TMonthRange::Cols; ++c)
+          if (dlg->Range().Cell(r, c) == TYearMonth{2026, 2})
+            QTest::mouseClick(dlg, Qt::LeftButton, Qt::NoModifier, dlg->CellRect(r, c).center());
+      QTest::mouseClick(dlg->OkBtn(), Qt::LeftButton);
+    });
+    QTest::mouseClick(d.DatePeriodBtn, Qt::LeftButton);
+    QCOMPARE(shownAt, d.mapToGlobal(QPoint(0, d.height())));  // just below the date panel
     QVERIFY(d.SwitchDown());
     QVERIFY(DateRangeActive && d.ActiveLook());
+    QVERIFY(Panels(*w).ResetSelBtn->isEnabled());
+    QCOMPARE(w->Lists().Trans.DateFrom, EncodeDate(2026, 3, 1));
+    QCOMPARE(w->Lists().Trans.DateTo, EncodeDate(2026, 3, 31));
     QCOMPARE(d.HiDateBtn->date(), QDate(2026, 3, 31));
     // The whole month holds every transaction but the two opening balances.
     QCOMPARE(w->Lists().Trans.VisibleCount, TTestBookFigures::Transactions - 2);
+    QCOMPARE(w->Grid()->RowCount(), TTestBookFigures::Transactions - 2);
   }
 
   void bookBarClickCtrlClickAndAll() {
