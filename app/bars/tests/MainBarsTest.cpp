@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "BookBar.h"
@@ -245,6 +246,29 @@ class MainBarsTest : public QObject {
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->EndRect().center());
     QTRY_COMPARE(catcher.Texts.size(), 1);
     QVERIFY(catcher.Texts[0].contains(QStringLiteral("not available yet")));
+  }
+
+  void tenBooksOnANarrowBarScrollByOneBook() {
+    TQBBookBar bar;
+    for (int i = 0; i < 10; ++i) bar.AddButton(QStringLiteral("Book %1").arg(i), 0x00C08040, true);
+    bar.resize(480, 22);
+    bar.show();
+    QVERIFY(!bar.PrevRect().isEmpty() && !bar.NextRect().isEmpty());
+    QCOMPARE(bar.ButtonRect(0).left(), 59);
+    const int shown = bar.Model().ShownCount();
+    QVERIFY(bar.ButtonRect(shown).isEmpty());
+    QSignalSpy changed(&bar, &TQBBookBar::Changed);
+    QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.NextRect().center());
+    QVERIFY(bar.ButtonRect(0).isEmpty());
+    QCOMPARE(bar.ButtonRect(1).left(), 59);
+    QVERIFY(!bar.ButtonRect(shown).isEmpty());
+    QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.PrevRect().center());
+    QCOMPARE(bar.ButtonRect(0).left(), 59);
+    QCOMPARE(changed.count(), 0);  // scrolling changes no book
+    // Wide again: no arrows, every book on the row.
+    bar.resize(1400, 22);
+    QVERIFY(bar.PrevRect().isEmpty());
+    QVERIFY(!bar.ButtonRect(9).isEmpty());
   }
 
   void aBookWithAllBooksOffOpensWithAllOn() {
