@@ -93,8 +93,12 @@ TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env)
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   toolBar_->ApplyLayout(screen ? screen->geometry().width() : 1024, true);
+  if (screen) connect(screen, &QScreen::geometryChanged, this, [this] { ScreenChanged(); });
   if (!toolBar_->Wide()) setMinimumHeight(316);
-  resize(800, 560);
+  // Designed bounds: the placement stored on the first run starts from these.
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  resize(qMin(1000, area.width()), qMin(660, area.height()));
+  move(area.center() - rect().center());
 }
 
 TMain::~TMain() {
@@ -291,6 +295,18 @@ void TMain::wheelEvent(QWheelEvent* e) {
   e->accept();
 }
 
+void TMain::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  // New system colours: the worksheet draws its rows again.
+  if (e->type() == QEvent::PaletteChange && grid_) grid_->RedrawRows();
+}
+
+// A new screen size may call for the other options file; the views then start afresh.
+void TMain::ScreenChanged() {
+  if (options_ && options_->CheckScreenSize()) ResetViews();
+  LayoutClient();
+}
+
 void TMain::SetCaption() {
   if (session_->FileOpen()) setWindowTitle(tr("Quimbel Books - ") + session_->BaseName());
   else setWindowTitle(tr("Quimbel Books"));
@@ -386,7 +402,7 @@ void TMain::ChartSequence(int code) {
       }
     if (!known) break;
     hideTail();
-    code = ShowChartWindow(this, code);
+    code = ChartWindow ? ChartWindow(code) : ShowChartWindow(this, code);
   }
   for (QAction* a : ChartsPopup->actions()) a->setVisible(true);
 }

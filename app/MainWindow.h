@@ -139,12 +139,15 @@ class TMain : public QMainWindow {
   TRecentFiles* Recent = nullptr;
   bool SendHidden = false;  // no mail program: "&Send..." stays hidden
   std::array<QAction*, 5> ChartItems{};  // codes 10, 11, 16, 13, 14 in menu order
+  // Runs a chart window and returns the code chosen from its "Jump To" button, else 0.
+  std::function<int(int code)> ChartWindow;
 
  protected:
   void showEvent(QShowEvent*) override;
   void closeEvent(QCloseEvent*) override;
   void resizeEvent(QResizeEvent*) override;
   void wheelEvent(QWheelEvent*) override;
+  void changeEvent(QEvent*) override;
 
  private:
   void BuildMenus();
@@ -154,6 +157,7 @@ class TMain : public QMainWindow {
   void LayoutClient();
   void AfterTransferChange();
   void CreateOptionsManager(const TOptionsEnvironment* env);
+  void ScreenChanged();
 
   TBookLists lists_;
   std::array<TGridInfo, 5> gridInfo_;

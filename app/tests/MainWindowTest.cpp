@@ -1,5 +1,6 @@
 // Drives the real main window on a real book file written through the file manager.
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabBar>
@@ -12,7 +13,10 @@
 #include "FileManager.h"
 #include "Grid3.h"
 #include "MainToolBar.h"
+#include "AboutBox.h"
+#include "HelpPages.h"
 #include "MainWindow.h"
+#include "QtPrompts.h"
 #include "MoneyFormat.h"
 #include "RecentFiles.h"
 #include "ScriptedPrompts.h"
@@ -348,6 +352,29 @@ class MainWindowTest : public QObject {
     QCOMPARE(TotalOf(*w, 1, 3), before);
   }
 
+  void protectedWorksheetOpensLockedAndUnlocksWithThePassword() {
+    {
+      TBookLists L;
+      TScriptedPrompts p;
+      p.DefaultAnswer = mbNo;
+      TFileManager fm(L, p);
+      QVERIFY(fm.Open(book_.toStdString(), true));
+      fm.Settings.Password = "open";
+      fm.Settings.ProtectWorksheet = true;
+      QVERIFY(fm.WriteSettings());
+      QVERIFY(fm.Close(true, false));
+    }
+    auto w = OpenWindow();
+    QVERIFY(w->OpenBookFile(book_));
+    QVERIFY(w->Grid()->Locked());
+    prompts_.PasswordAnswers = {false};
+    QVERIFY(!w->Grid()->RequestUnlock());
+    QVERIFY(w->Grid()->Locked());
+    prompts_.PasswordAnswers = {true};
+    QVERIFY(w->Grid()->RequestUnlock());
+    QVERIFY(!w->Grid()->Locked());
+  }
+
   void editingGateRefusedLeavesTheTransaction() {
     auto w = OpenWindow();
     QVERIFY(w->OpenBookFile(book_));
@@ -413,6 +440,28 @@ class MainWindowTest : public QObject {
     w->ChartItems[0]->trigger();
     QTRY_COMPARE(catcher.Texts.size(), 2);
     QCOMPARE(catcher.Texts[1], QStringLiteral("No Transactions selected to chart"));
+  }
+
+  void chartWindowsReplaceEachOtherThroughJumpTo() {
+    auto w = OpenWindow();
+    QVERIFY(w->OpenBookFile(book_));
+    QList<int> codes;
+    QList<QStringList> shown;
+    w->ChartWindow = [&](int code) {
+      codes << code;
+      QStringList visible;
+      for (QAction* a : w->ChartsPopup->actions())
+        if (a->isVisible() && !a->isSeparator()) visible << a->text();
+      shown << visible;
+      return code == 10 ? 11 : 0;  // from the cash flow chart jump to the account totals chart
+    };
+    w->ChartItems[0]->trigger();
+    QCOMPARE(codes, (QList<int>{10, 11}));
+    QCOMPARE(shown[0], (QStringList{QStringLiteral("&Account Totals Chart"), QStringLiteral("&Book Totals Chart"),
+                                   QStringLiteral("&Group Totals Chart"), QStringLiteral("&Quick Summary Chart")}));
+    QCOMPARE(shown[1], (QStringList{QStringLiteral("&Cash Flow Chart"), QStringLiteral("&Book Totals Chart"),
+                                   QStringLiteral("&Group Totals Chart"), QStringLiteral("&Quick Summary Chart")}));
+    for (QAction* a : w->ChartsPopup->actions()) QVERIFY(a->isVisible());
   }
 
   void closeAndReopenFromRecentFiles() {
@@ -491,6 +540,34 @@ class MainWindowTest : public QObject {
     QVERIFY(w->Session().FileOpen());
     QCOMPARE(w->Session().FileName(), book_);
     WriteAppInt(QStringLiteral("ShowWelcome"), 0);
+  }
+
+  void qtPromptsAnswerWithThePressedButton() {
+    TQtPrompts prompts;
+    struct Case {
+      QMessageBox::StandardButton press;
+      TMsgButtons offered;
+      TMsgButton expected;
+    };
+    const Case cases[] = {{QMessageBox::Retry, mbRetry | mbCancel, mbRetry},
+                          {QMessageBox::Cancel, mbRetry | mbCancel, mbCancel},
+                          {QMessageBox::Abort, mbAbort | mbIgnore, mbAbort},
+                          {QMessageBox::Ignore, mbAbort | mbIgnore, mbIgnore},
+                          {QMessageBox::No, mbYes | mbNo | mbCancel, mbNo},
+                          {QMessageBox::Ok, mbOK | mbHelp, mbOK}};
+    for (const Case& c : cases) {
+      TMessageCatcher catcher(c.press);
+      QCOMPARE(prompts.Ask(TMsgKind::Warning, "first line\rsecond line", c.offered), c.expected);
+      QCOMPARE(catcher.Texts.value(0), QStringLiteral("first line\nsecond line"));
+    }
+  }
+
+  void aboutBoxAndHelpPages() {
+    TAboutBox about;
+    auto* version = about.findChild<QLabel*>(QStringLiteral("VersionLabel"));
+    QVERIFY(version);
+    QCOMPARE(version->text(), QStringLiteral("Version ") + QStringLiteral(QB_VERSION));
+    QVERIFY(QFileInfo::exists(HelpPage(26000)));
   }
 
   void commandLineIsJoinedIntoOneName() {

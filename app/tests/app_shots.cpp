@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "Grid3.h"
 #include "MainWindow.h"
 #include "SettingsStore.h"
 #include "TestBook.h"
@@ -45,12 +46,20 @@ int main(int argc, char* argv[]) {
     main.grab().save(out + QStringLiteral("/worksheet-%1.png").arg(QString::fromLatin1(names[v])));
   }
   main.TabControl()->setCurrentIndex(0);
+  main.Grid()->ScrollToTop();
   QApplication::processEvents();
+  main.grab().save(out + QStringLiteral("/worksheet-transactions-top.png"));
   // The transaction pop-up on a row.
   QMenu* popup = main.PreparePopup(3);
   popup->popup(main.mapToGlobal(QPoint(300, 220)));
   QApplication::processEvents();
   popup->grab().save(out + QStringLiteral("/transaction-popup.png"));
   popup->hide();
+  // The tool bar's charts pop-up with its second item under the mouse.
+  main.ChartsPopup->popup(main.mapToGlobal(QPoint(444, 36)));
+  main.ChartsPopup->setActiveAction(main.ChartsPopup->actions()[1]);
+  QApplication::processEvents();
+  main.ChartsPopup->grab().save(out + QStringLiteral("/charts-popup.png"));
+  main.ChartsPopup->hide();
   return 0;
 }

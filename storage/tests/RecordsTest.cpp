@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "BookRecords.h"
 #include "Cp1252.h"
@@ -212,4 +213,5 @@ TEST(Records, DeletedSlotsAndCounts) {
   ReadListStream(S, 2, Cats);
   ASSERT_EQ(Cats.Count(), 2);
   EXPECT_EQ(Cats.Items(1).CatID, 4);
+  std::filesystem::remove_all(Dir);
 }
