@@ -50,11 +50,19 @@ bool ShowTransactionSelection(TMain* main, bool) {
   return false;
 }
 
+bool ShowAccountSelection(TMain* main, bool) {
+  NotAvailableYet(main, QObject::tr("Account selection"));
+  return false;
+}
+
+bool ShowGroupSelection(TMain* main, bool) {
+  NotAvailableYet(main, QObject::tr("Group selection"));
+  return false;
+}
+
 // No transaction selection can be in force before its window exists, so there is nothing to
 // apply again.
 void ReapplyTransactionSelection(TMain*) {}
-
-void ClearAllSelections(TMain* main) { NotAvailableYet(main, QObject::tr("Clearing selections")); }
 
 void FindAccount(TMain* main, int) { NotAvailableYet(main, QObject::tr("The account search")); }
 
