@@ -37,6 +37,8 @@ void ShowPrintScreen(TMain* main);
 int ShowOptionsDialog(TMain* main, int page);
 // The New File dialog; on success fileName names the new file.
 bool ShowNewFileDialog(TMain* main, QString& fileName);
+// "&New": the New File dialog, then the new file opened (FileCommands.cpp, as are the next two).
+void NewFileCommand(TMain* main);
 bool SaveAsExport(TMain* main, bool fromApplication);
 void SendBookFile(TMain* main);
 // False (after its message) when no printer can be used.
