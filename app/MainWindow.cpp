@@ -195,11 +195,7 @@ void TMain::ConnectGrid() {
 
 void TMain::BuildMenus() {
   FileMenu = menuBar()->addMenu(tr("&File"));
-  ActionNew = FileMenu->addAction(tr("&New"), this, [this] {
-    if (session_->FileOpen() && !AskReadOnly()) return;
-    QString name;
-    if (ShowNewFileDialog(this, name) && !name.isEmpty()) LoadBook(name);
-  });
+  ActionNew = FileMenu->addAction(tr("&New"), this, [this] { NewFileCommand(this); });
   ActionOpen = FileMenu->addAction(tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] { OpenCommand(); });
   ActionClose = FileMenu->addAction(tr("&Close"), this, [this] { CloseCommand(); });
   ActionSaveAs = FileMenu->addAction(tr("Save &As / Export..."), this, [this] { SaveAsExport(this, false); });
