@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -46,6 +47,8 @@ class TModalScript : public QObject {
       Seen << d->windowTitle();
       if (filter >= 0) d->selectNameFilter(d->nameFilters().value(filter));
       d->selectFile(path);
+      // selectFile leaves a focused name box alone: the name is typed there as a user would.
+      if (auto* edit = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) edit->setText(path);
       QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
       return true;
     });
