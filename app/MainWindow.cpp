@@ -169,7 +169,6 @@ void TMain::BuildTabStrip() {
   progress_->hide();
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
     if (suppressTabChange_ || index < 0) return;
-    gridInfo_[std::size_t(index)].ScrollBarPos = gridInfo_[std::size_t(index)].ScrollBarPos;
     grid_->SetGridInfo(&gridInfo_[std::size_t(index)]);
     grid_->BalLinkIndex = index == vTransactions ? 11 : -1;
     RefreshView();

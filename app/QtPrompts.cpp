@@ -86,7 +86,10 @@ bool TQtPrompts::RunConvertWizard(std::vector<TConvertCategory>& Custom, std::st
   return finished;
 }
 
+// Qt stacks override cursors; one level is enough however the calls nest.
 void TQtPrompts::SetBusy(bool Busy) {
+  if (Busy == busy_) return;
+  busy_ = Busy;
   if (Busy) QApplication::setOverrideCursor(Qt::WaitCursor);
   else QApplication::restoreOverrideCursor();
 }

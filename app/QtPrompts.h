@@ -19,6 +19,7 @@ class TQtPrompts : public TPrompts {
 
  private:
   QWidget* parent_;
+  bool busy_ = false;
 };
 
 // "\r" line breaks of the fixed texts shown as new lines.

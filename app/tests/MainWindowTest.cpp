@@ -187,6 +187,15 @@ class MainWindowTest : public QObject {
       QCOMPARE(w->Grid()->GridInfo(), &w->GridInfo(v));
       QCOMPARE(w->Grid()->RowCount(), w->ViewCount(v));
     }
+    // Each worksheet keeps its own scroll position.
+    w->resize(1000, 220);
+    w->TabControl()->setCurrentIndex(0);
+    QApplication::processEvents();
+    QVERIFY(w->Grid()->ScrollBy(3));
+    w->TabControl()->setCurrentIndex(2);
+    QCOMPARE(w->Grid()->FirstRow(), 0);
+    w->TabControl()->setCurrentIndex(0);
+    QCOMPARE(w->Grid()->FirstRow(), 3);
   }
 
   void sortingAndReversingTheViews() {
