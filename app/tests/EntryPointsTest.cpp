@@ -191,9 +191,14 @@ class EntryPointsTest : public QObject {
     script.Then([](QWidget* d) {  // the name box
       auto* edit = d->findChild<QLineEdit*>();
       if (!edit) return false;
-      edit->setText(QStringLiteral("Garden Project"));
+      QPushButton* ok = nullptr;
       for (QPushButton* b : d->findChildren<QPushButton*>())
-        if (b->text() == QStringLiteral("&OK")) QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
+        if (b->text() == QStringLiteral("&OK")) ok = b;
+      // A name in use is refused through the book's prompts and the box stays open.
+      edit->setText(QStringLiteral("Household"));
+      ok->click();
+      edit->setText(QStringLiteral("Garden Project"));
+      QMetaObject::invokeMethod(ok, "click", Qt::QueuedConnection);
       return true;
     });
     script.Then([](QWidget* d) {  // back in the editor
@@ -202,6 +207,7 @@ class EntryPointsTest : public QObject {
       return true;
     });
     Run(script, [&] { w->ToolBar()->Button(TMainToolBar::GrpBtn)->click(); });
+    QVERIFY(prompts_.Saw("Group name 'Household' is already in use."));
     QCOMPARE(w->ViewCount(TMain::vGroups), before + 1);
     QVERIFY(RowWithText(*w, 1, QStringLiteral("Garden Project")) >= 0);
   }
