@@ -11,6 +11,7 @@
 #include "Choice.h"
 #include "Grid3.h"
 #include "MainBars.h"
+#include "MainForms.h"
 #include "MainToolBar.h"
 #include "MainWindow.h"
 #include "MoneyFormat.h"
@@ -138,6 +139,38 @@ class EntryPointsTest : public QObject {
     TModalScript bar;
     bar.Window("TBooksForm", [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
     Run(bar, [&] { w->Bars().BooksClicked(); });
+  }
+
+  // A transaction deleted in the form above the first row shown: the worksheet loses the row and
+  // moves up by one, so the rows shown before stay in view.
+  void deletingInTheFormKeepsTheShownRows() {
+    auto w = OpenBook();
+    QVERIFY(w);
+    w->resize(1000, 330);
+    QApplication::processEvents();
+    QVERIFY(w->Grid()->VisibleRows() < 10);
+    w->Grid()->ScrollToTop();
+    QVERIFY(w->Grid()->ScrollBy(3));
+    const int top = w->Grid()->FirstRow();
+    QCOMPARE(top, 3);
+    const TTransRec* firstShown = w->Lists().Trans.ViewItems(w->ViewRow(top));
+    const int rows = w->ViewCount(TMain::vTransactions);
+    const int row2 = RowWithText(*w, 0, QStringLiteral("2"));
+    QVERIFY(row2 >= 0 && row2 < top);
+    MainForms(w.get()).Host().CtrlConfirm = [](QWidget*) { return true; };
+    prompts_.Answers = {mbYes};
+    TModalScript script;
+    script.Window("TTransact", [](QWidget* d) {
+      auto* f = static_cast<TTransact*>(d);
+      f->DeleteClick();
+      QMetaObject::invokeMethod(f, "reject", Qt::QueuedConnection);
+    });
+    Run(script, [&] { w->OpenRow(row2); });
+    QCOMPARE(w->ViewCount(TMain::vTransactions), rows - 1);
+    QCOMPARE(w->Grid()->RowCount(), rows - 1);
+    QCOMPARE(RowWithText(*w, 0, QStringLiteral("2")), -1);
+    QCOMPARE(w->Grid()->FirstRow(), top - 1);
+    QCOMPARE(w->Lists().Trans.ViewItems(w->ViewRow(w->Grid()->FirstRow())), firstShown);
   }
 
   // The account, group and category editors and the account search open from their commands.
