@@ -10,9 +10,13 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include "CentreOnWorkArea.h"
 #include "NewFileChecks.h"
 
 namespace {
+// The folder of the existing file chosen last: "Browse..." starts there next time.
+QString LastExistingFolder;
+
 QLabel* Caption(const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
   l->setWordWrap(true);
@@ -78,7 +82,12 @@ TNewFile::TNewFile(QWidget* parent) : QDialog(parent) {
   WizardBtn->setDefault(true);
 }
 
-TNewFromExDlg::TNewFromExDlg(QWidget* parent) : QDialog(parent) {
+void TNewFile::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  CentreOnWorkArea(this);
+}
+
+TNewFromExDlg::TNewFromExDlg(QWidget* parent) : QDialog(parent), folder_(LastExistingFolder) {
   setObjectName(QStringLiteral("NewFromExDlg"));
   setWindowTitle(tr("New File from Exitsing File"));
   auto* grid = new QGridLayout(this);
@@ -124,7 +133,12 @@ TNewFromExDlg::TNewFromExDlg(QWidget* parent) : QDialog(parent) {
 void TNewFromExDlg::SetExistingFile(const QString& path) {
   existing_ = path;
   ExistingEdit->setText(QFileInfo(path).fileName());
-  folder_ = QFileInfo(path).absolutePath();
+  folder_ = LastExistingFolder = QFileInfo(path).absolutePath();
+}
+
+void TNewFromExDlg::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  CentreOnWorkArea(this);
 }
 
 void TNewFromExDlg::MakeNewFileClicked() {

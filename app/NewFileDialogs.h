@@ -18,6 +18,9 @@ class TNewFile : public QDialog {
   QPushButton* WizardBtn;
   QPushButton* ExistingBtn;
   QPushButton* CloseBtn;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
 };
 
 class TNewFromExDlg : public QDialog {
@@ -40,6 +43,9 @@ class TNewFromExDlg : public QDialog {
   QLineEdit* NameEdit;
   QPushButton* MakeBtn;
   QPushButton* CancelBtn;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
 
  private:
   QString existing_;
