@@ -425,6 +425,26 @@ class FileCommandsTest : public QObject {
     QCOMPARE(w->Lists().Cats.Count(), 11);
   }
 
+  // Closing the New File dialog, or cancelling the name of a blank file, leaves the open book open.
+  void newCancelledKeepsTheOpenBook() {
+    auto w = Window();
+    QVERIFY(w->OpenBookFile(book_));
+    TModalScript closed;
+    closed.Window("TNewFile", [](QWidget* d) {
+      QMetaObject::invokeMethod(static_cast<TNewFile*>(d)->CloseBtn, "click", Qt::QueuedConnection);
+    });
+    Run(closed, [&] { w->ActionNew->trigger(); });
+    TModalScript noName;
+    noName.Window("TNewFile", [](QWidget* d) {
+      QMetaObject::invokeMethod(static_cast<TNewFile*>(d)->BlankBtn, "click", Qt::QueuedConnection);
+    });
+    noName.Window("QFileDialog", [](QWidget* d) { QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection); });
+    Run(noName, [&] { w->ActionNew->trigger(); });
+    QVERIFY(w->Session().FileOpen());
+    QCOMPARE(w->Session().FileName(), book_);
+    QVERIFY(w->Recent->Paths().isEmpty());
+  }
+
   // "&From Existing File": the structure of the existing book in a new file beside it; the books
   // keep their names and start from zero opening balances.
   void newFromExistingFile() {
