@@ -21,8 +21,12 @@ bool ShowBooksForm(TMain* main, int bookIndex);
 bool ShowTransfers(TMain* main, TTransRec* record);   // nullptr: a new transfer
 bool ShowReconcile(TMain* main);
 bool ShowTransactionSelection(TMain* main, bool quick);
+// newSelection: start from nothing ticked; false edits the selection in force.
+bool ShowAccountSelection(TMain* main, bool newSelection);
+bool ShowGroupSelection(TMain* main, bool newSelection);
 void ReapplyTransactionSelection(TMain* main);
-void ClearAllSelections(TMain* main);
+// Resets every selection (in MainBars.cpp); the reports dialog keeps the date range.
+void ClearAllSelections(TMain* main, bool fromReports = false);
 void FindAccount(TMain* main, int which);  // 0 main accounts, 1 sub accounts
 // Runs the chart window for a code (10 cash flow, 11 accounts, 13 groups, 14/15 categories,
 // 16 books); returns the code of another chart chosen from its "Jump To" button, else 0.
@@ -33,6 +37,8 @@ void ShowPrintScreen(TMain* main);
 int ShowOptionsDialog(TMain* main, int page);
 // The New File dialog; on success fileName names the new file.
 bool ShowNewFileDialog(TMain* main, QString& fileName);
+// "&New": the New File dialog, then the new file opened (FileCommands.cpp, as are the next two).
+void NewFileCommand(TMain* main);
 bool SaveAsExport(TMain* main, bool fromApplication);
 void SendBookFile(TMain* main);
 // False (after its message) when no printer can be used.

@@ -11,6 +11,7 @@
 #include "EntryPoints.h"
 #include "Grid3.h"
 #include "Helpers.h"
+#include "MainBars.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
 
@@ -19,10 +20,7 @@ void ProcessPending() { QApplication::processEvents(QEventLoop::ExcludeUserInput
 const char* const NotValid = "Unable to open file: Not a vaild Quimbel Books file";
 
 // Selections and sort orders start afresh for every book.
-void ClearSelections(TMain* m) {
-  DateRangeActive = AccountSelActive = GroupSelActive = TransSelActive = false;
-  for (int v = 0; v < 5; ++v) m->GridInfo(v).SortDirection = sdAscending;
-}
+void ClearSelections(TMain* m) { m->Bars().ClearSelections(true, true); }
 
 // While a file is being opened the worksheet shows no rows, whatever the outcome.
 struct TNoDataScope {
@@ -51,6 +49,7 @@ bool TMain::CloseBook() {
 void TMain::ShowNoBook() {
   SetCaption();
   grid_->ClearGrid(true);
+  bars_->FillBookBar();
   ClearSelections(this);
   SetCommandStates();
 }
@@ -103,6 +102,8 @@ void TMain::ShowLoadedBook(const QString& fileName, bool lockWorksheet) {
   } else {
     RecalcAll(lists_);
   }
+  // A book with every book switched off would show nothing: the bar switches them all on.
+  if (bars_->FillBookBar()) RecalcAll(lists_);
   ShowProgress(100);
   grid_->SetLocked(lockWorksheet);
   ResetViews();

@@ -8,6 +8,7 @@
 #include "EntryPoints.h"
 #include "Grid3.h"
 #include "Helpers.h"
+#include "MainBars.h"
 #include "MainWindow.h"
 #include "MoneyFormat.h"
 
@@ -366,9 +367,7 @@ void TMain::BuildPopups() {
   });
   TransPopup->addAction(tr("&Disable Transaction"), this, [this] { ToggleEnabledRow(popupRow_); });
   TransPopup->addAction(tr("&New Transaction"), this, [this] { NewTransaction(); });
-  TransPopup->addAction(tr("&Find Transactions"), this, [this] {
-    if (ShowTransactionSelection(this, true)) RefreshView();
-  });
+  TransPopup->addAction(tr("&Find Transactions"), this, [this] { Bars().TransactionSelection(true); });
   TransPopup->addAction(tr("&Clear All Selections"), this, [this] { ClearAllSelections(this); });
 
   AccountsPopup = new QMenu(this);

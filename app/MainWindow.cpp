@@ -27,6 +27,7 @@
 #include "Grid3.h"
 #include "GridColours.h"
 #include "Helpers.h"
+#include "MainBars.h"
 #include "MainToolBar.h"
 #include "OwnerDrawnMenu.h"
 #include "RecentFiles.h"
@@ -81,6 +82,7 @@ TMain::TMain(QWidget* parent, TPrompts* prompts, const TOptionsEnvironment* env)
   selectionPanels_->setObjectName(QStringLiteral("SelectionPanels"));
   BuildTabStrip();
   grid_->SetLowColour(ColourMode != cmHighColour);
+  bars_ = new TMainBars(this, selectionPanels_, tabFrame_);
   BuildMenus();
   BuildPopups();
   ConnectGrid();
@@ -192,11 +194,7 @@ void TMain::ConnectGrid() {
 
 void TMain::BuildMenus() {
   FileMenu = menuBar()->addMenu(tr("&File"));
-  ActionNew = FileMenu->addAction(tr("&New"), this, [this] {
-    if (session_->FileOpen() && !AskReadOnly()) return;
-    QString name;
-    if (ShowNewFileDialog(this, name) && !name.isEmpty()) LoadBook(name);
-  });
+  ActionNew = FileMenu->addAction(tr("&New"), this, [this] { NewFileCommand(this); });
   ActionOpen = FileMenu->addAction(tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] { OpenCommand(); });
   ActionClose = FileMenu->addAction(tr("&Close"), this, [this] { CloseCommand(); });
   ActionSaveAs = FileMenu->addAction(tr("Save &As / Export..."), this, [this] { SaveAsExport(this, false); });
@@ -271,7 +269,12 @@ void TMain::LayoutClient() {
   const int tabHeight = tabs_->sizeHint().height();
   tabs_->setGeometry(4, top, w - 8, tabHeight);
   tabFrame_->setGeometry(2, top + tabHeight - 1, w - 4, qMax(0, h - top - tabHeight - 1));
-  grid_->setGeometry(tabFrame_->contentsRect().adjusted(2, 2, -2, -2));
+  // The book bar runs along the bottom of the tab strip, 4 pixels narrower than it.
+  const QRect inner = tabFrame_->contentsRect().adjusted(2, 2, -2, -2);
+  const int barH = TMainBars::BookBarHeight;
+  grid_->setGeometry(inner.adjusted(0, 0, 0, -barH - 1));
+  bars_->Layout(QRect(0, 0, selectionPanels_->width(), selectionPanels_->height()),
+                QRect(inner.left(), inner.bottom() - barH + 1, inner.width(), barH));
   progress_->setGeometry(tabFrame_->x() + 59, tabFrame_->geometry().bottom() - 2 - 16, qMax(0, tabFrame_->width() - 118), 16);
   progress_->raise();
 }
@@ -325,6 +328,7 @@ void TMain::SetCommandStates() {
   ActionSaveAs->setEnabled(open);
   if (!SendHidden) ActionSend->setEnabled(open);
   tabs_->setEnabled(open);
+  bars_->SetCommandStates(open);
   ProcessPending();
 }
 

@@ -24,6 +24,7 @@ class TWelcomeScreen;
 class TBookSession;
 class TRecentFiles;
 class TPrompts;
+class TMainBars;
 class TOptionsManager;
 struct TOptionsEnvironment;
 class TGrid3Appearance;
@@ -53,6 +54,7 @@ class TMain : public QMainWindow {
   TMainToolBar* ToolBar() const { return toolBar_; }
   QProgressBar* ProgressBar() const { return progress_; }
   TBookSession& Session() { return *session_; }
+  TMainBars& Bars() { return *bars_; }  // date range, selection buttons, book bar
   TOptionsManager& Options() { return *options_; }
   int CurrentView() const;
 
@@ -172,6 +174,7 @@ class TMain : public QMainWindow {
   TGrid3* grid_ = nullptr;
   QProgressBar* progress_ = nullptr;
   TWelcomeScreen* welcome_ = nullptr;
+  TMainBars* bars_ = nullptr;
   int popupRow_ = -1;
   bool firstShown_ = false;
   bool suppressTabChange_ = false;
