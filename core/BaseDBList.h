@@ -20,12 +20,19 @@
 //   list stays whole: an added record stays added (the data is kept in memory), a record whose
 //   delete was refused stays in both orders at its places.
 //   Clear() does not notify (closing a file).
+//
+// Record storage
+//   Records come from operator new (Add of a new record) or, when a list is loaded, from the
+//   list's arena (NewRecord), which allocates them in blocks. The list frees either kind through
+//   DisposeRecord; arena blocks are returned on Clear and destruction.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "RecordArena.h"
 
 // Every record starts with the byte position of its slot in its stream of the book file.
 struct TDBRec {
@@ -52,6 +59,12 @@ class TBaseDBList {
   int Add(std::unique_ptr<TRec> Rec) { return AddOwned(Rec.release()); }
   int Add(TRec* Rec) { return AddOwned(Rec); }  // takes ownership of Rec
 
+  // A default record in the list's arena, for loading many at once: hand it to Add, or (when it
+  // is not added after all) to DisposeRecord.
+  TRec* NewRecord() { return Arena.New(); }
+  // Frees a record that is not in the list, from NewRecord or operator new.
+  void DisposeRecord(TRec* Rec) { Arena.Dispose(Rec); }
+
   // Removes and frees the record at master Index (see the hook contract above).
   virtual void Delete(int Index) {
     TRec* Rec = &Items(Index);
@@ -67,7 +80,7 @@ class TBaseDBList {
     }
     Master.erase(Master.begin() + Index);
     ViewCache.clear();
-    delete Rec;
+    Arena.Dispose(Rec);
   }
 
   void NotifyChanged(int Index) { Notify(caChanged, Index, Items(Index)); }
@@ -135,7 +148,8 @@ class TBaseDBList {
     if (NotifyEnabled && OnChange) OnChange(Action, Index, Rec);
   }
   int AddOwned(TRec* Rec) {
-    std::unique_ptr<TRec> Guard(Rec);
+    auto Dispose = [this](TRec* R) { Arena.Dispose(R); };
+    std::unique_ptr<TRec, decltype(Dispose)> Guard(Rec, Dispose);
     // Room first (geometric, so adding stays amortised O(1)); push_back cannot throw after it.
     if (Master.size() == Master.capacity()) Master.reserve(Master.size() * 2 + 16);
     if (Display.size() == Display.capacity()) Display.reserve(Display.size() * 2 + 16);
@@ -155,10 +169,12 @@ class TBaseDBList {
   std::vector<TRec*> ViewCache;
 
  private:
+  TRecordArena<TRec> Arena;  // storage of loaded records; outlives the FreeAll of ~TBaseDBList
   void FreeAll() {
     ViewCache.clear();
-    for (TRec* Rec : Master) delete Rec;
+    for (TRec* Rec : Master) Arena.Dispose(Rec);
     Master.clear();
     Display.clear();
+    Arena.Release();
   }
 };

@@ -51,8 +51,13 @@ TReadOutcome ReadListStream(cfb::Stream& Stream, std::int32_t Count, TList& List
     for (std::size_t I = 0; I < N && Out.Read < Count; ++I, Pos += Size) {
       const unsigned char* Slot = Buf.data() + I * Size;
       if (IsDeletedSlot(Slot, Size)) continue;
-      auto* Rec = new TRec;
-      TRecordLayout<TRec>::Decode(Slot, *Rec);
+      TRec* Rec = List.NewRecord();
+      try {
+        TRecordLayout<TRec>::Decode(Slot, *Rec);
+      } catch (...) {
+        List.DisposeRecord(Rec);
+        throw;
+      }
       Rec->StreamPos = static_cast<std::int64_t>(Pos);
       List.Add(Rec);
       ++Out.Read;
