@@ -18,7 +18,7 @@ struct Fixture {
   TGridInfo info;
   GridTestSource src;
   TGrid3 grid;
-  QList<int> colBtn, rowBtn, spec, popupRows;
+  QList<int> colBtn, rowBtn, cornerBtn, popupRows;
   QList<QPair<int, int>> sizes;
   int orderChanges = 0;
 
@@ -32,7 +32,7 @@ struct Fixture {
     grid.BalLinkIndex = 11;
     grid.OnColBtnClick = [this](int c) { colBtn << c; };
     grid.OnRowBtnClick = [this](int r) { rowBtn << r; };
-    grid.OnSpecBtnClick = [this](int b) { spec << b; };
+    grid.OnSpecBtnClick = [this](int b) { cornerBtn << b; };
     grid.OnColumnSize = [this](int c, int w) { sizes << qMakePair(c, w); };
     grid.OnColOrderChange = [this] { ++orderChanges; };
     grid.OnShowPopup = [this](int r, QPoint) { popupRows << r; };
@@ -358,7 +358,7 @@ void Grid3Test::cornerButtons() {
   f.info.ColInfo.Items(4).Width = 250;
   QTest::mouseClick(b, Qt::LeftButton, {}, b->ButtonRect(TGrid3BtnControl::TopButton).center());
   QCOMPARE(f.info.ColInfo.Items(4).Width, 93);
-  QCOMPARE(f.spec, QList<int>{1});
+  QCOMPARE(f.cornerBtn, QList<int>{1});
 
   f.grid.DisallowColBtns = true;
   QTest::mouseClick(b, Qt::LeftButton, {}, b->ButtonRect(TGrid3BtnControl::BottomButton).center());
@@ -366,7 +366,7 @@ void Grid3Test::cornerButtons() {
   f.grid.DisallowColBtns = false;
   QTest::mouseClick(b, Qt::LeftButton, {}, b->ButtonRect(TGrid3BtnControl::BottomButton).center());
   QVERIFY(f.grid.Locked());
-  QCOMPARE(f.spec, (QList<int>{1, 0}));
+  QCOMPARE(f.cornerBtn, (QList<int>{1, 0}));
 
   // While locked the top corner asks to unlock.
   int asked = 0;
@@ -374,7 +374,7 @@ void Grid3Test::cornerButtons() {
   QTest::mouseClick(b, Qt::LeftButton, {}, b->ButtonRect(TGrid3BtnControl::TopButton).center());
   QCOMPARE(asked, 1);
   QVERIFY(!f.grid.Locked());
-  QCOMPARE(f.spec.size(), 2);
+  QCOMPARE(f.cornerBtn.size(), 2);
 }
 
 void Grid3Test::doubleClickWhileClearedDoesNothing() {
