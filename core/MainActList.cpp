@@ -1,5 +1,7 @@
 #include "MainActList.h"
 
+#include "AccountRecount.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -66,18 +68,7 @@ void TMainActList::SortByID() {
 }
 
 void TMainActList::Recount() {
-  VisibleCount = 0;
-  IncomeTotal = ExpenseTotal = 0;
-  ViewCache.clear();
-  for (TMainActRec* Rec : Display) {
-    if (Rec->InSelection && (ShowZero || Rec->Total > 0)) {
-      Rec->ViewIndex = VisibleCount++;
-      ViewCache.push_back(Rec);
-      (Rec->Kind == 1 ? IncomeTotal : ExpenseTotal) += Rec->Total;
-    } else {
-      Rec->ViewIndex = -1;
-    }
-  }
+  VisibleCount = RecountAccounts(Display, ViewCache, ShowZero, IncomeTotal, ExpenseTotal);
 }
 
 void TMainActList::Clear() {

@@ -1,5 +1,7 @@
 #include "SubActList.h"
 
+#include "AccountRecount.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -82,18 +84,7 @@ void TSubActList::SortByID() {
 }
 
 void TSubActList::Recount() {
-  VisibleCount = 0;
-  IncomeTotal = ExpenseTotal = 0;
-  ViewCache.clear();
-  for (TSubActRec* Rec : Display) {
-    if (Rec->InSelection && (ShowZero || Rec->Total > 0)) {
-      Rec->ViewIndex = VisibleCount++;
-      ViewCache.push_back(Rec);
-      (Rec->Kind == 1 ? IncomeTotal : ExpenseTotal) += Rec->Total;
-    } else {
-      Rec->ViewIndex = -1;
-    }
-  }
+  VisibleCount = RecountAccounts(Display, ViewCache, ShowZero, IncomeTotal, ExpenseTotal);
 }
 
 void TSubActList::Clear() {
