@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "FixedText.h"
 
@@ -32,6 +33,18 @@ const std::array<TUtf8, 256>& Forward() {
   return Table;
 }
 
+// End of the run of ASCII bytes starting at From, tested eight at a time.
+std::size_t AsciiRun(const char* Bytes, std::size_t From, std::size_t Len) {
+  std::size_t I = From;
+  for (; I + 8 <= Len; I += 8) {
+    std::uint64_t Word;
+    std::memcpy(&Word, Bytes + I, 8);
+    if (Word & 0x8080808080808080ULL) break;
+  }
+  while (I < Len && static_cast<unsigned char>(Bytes[I]) < 0x80) ++I;
+  return I;
+}
+
 char FromCodePoint(char32_t Cp) {
   if (Cp < 0x80 || (Cp >= 0xA0 && Cp <= 0xFF)) return static_cast<char>(Cp);
   for (int I = 0; I < 32; ++I)
@@ -60,17 +73,20 @@ char NextByte(std::string_view Text, std::size_t& Pos) {
 }  // namespace
 
 void Cp1252ToUtf8(const char* Bytes, std::size_t Len, std::string& Out) {
+  std::size_t I = AsciiRun(Bytes, 0, Len);
+  if (I == Len) {  // the common case: nothing to translate
+    Out.append(Bytes, Len);
+    return;
+  }
   const auto& T = Forward();
-  Out.reserve(Out.size() + Len);
-  std::size_t I = 0;
+  Out.reserve(Out.size() + Len + 2 * (Len - I));
+  Out.append(Bytes, I);
   while (I < Len) {
-    std::size_t Ascii = I;  // runs of plain ASCII are copied as they are
-    while (Ascii < Len && static_cast<unsigned char>(Bytes[Ascii]) < 0x80) ++Ascii;
-    Out.append(Bytes + I, Ascii - I);
-    if (Ascii == Len) break;
-    const TUtf8& U = T[static_cast<unsigned char>(Bytes[Ascii])];
+    const TUtf8& U = T[static_cast<unsigned char>(Bytes[I])];
     Out.append(U.Bytes, U.Len);
-    I = Ascii + 1;
+    std::size_t Ascii = AsciiRun(Bytes, I + 1, Len);  // runs of plain ASCII are copied as they are
+    Out.append(Bytes + I + 1, Ascii - I - 1);
+    I = Ascii;
   }
 }
 
