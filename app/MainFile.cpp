@@ -11,6 +11,7 @@
 #include "EntryPoints.h"
 #include "Grid3.h"
 #include "Helpers.h"
+#include "LoadSequence.h"
 #include "MainBars.h"
 #include "MainWindow.h"
 #include "RecentFiles.h"
@@ -88,20 +89,9 @@ void TMain::LoadBook(const QString& fileName) {
 void TMain::ShowLoadedBook(const QString& fileName, bool lockWorksheet) {
   if (!session_->FileOpen()) session_->AdoptLists(fileName);
   SetCaption();
-  ResolveLinks(lists_);
-  lists_.Trans.SortBy(1);
-  lists_.Trans.SortMasterByDate();
-  lists_.MainActs.SortBy(0);
-  lists_.SubActs.SortBy(1);
-  lists_.Groups.SortBy(0);
+  RunLoadSequence(lists_);
   ShowProgress(95);
   PrepareColumnSets();
-  if (lists_.Trans.Count() > 0) {
-    lists_.Trans.SetDateRange(2);
-    RecalcAll(lists_);
-  } else {
-    RecalcAll(lists_);
-  }
   // A book with every book switched off would show nothing: the bar switches them all on.
   if (bars_->FillBookBar()) RecalcAll(lists_);
   ShowProgress(100);

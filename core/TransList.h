@@ -115,6 +115,8 @@ class TTransList : public TBaseDBList<TTransRec> {
   void AddToTotals(const TTransRec& Rec);
   // Sorts the display order by a code 0..10, then ApplyFilter.
   void SortBy(int Code) override;
+  // The same without ApplyFilter, for a recomputation that follows anyway (loading a book).
+  void SortDisplay(int Code);
   void SortMasterByDate();  // master order with code 1
   void SortByID() override { SortMasterByDate(); }
   void Recount() override { ApplyFilter(); }

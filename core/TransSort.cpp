@@ -116,14 +116,26 @@ bool DateKeyLess(const TDateKey& A, const TDateKey& B) { return A.D != B.D ? A.D
 
 template <class TKeyT, class TMake, class TLess>
 void SortByKeys(std::vector<TTransRec*>& Recs, TMake Make, TLess Less) {
+  const std::size_t N = Recs.size();
+  // Re-sorting a sorted order is common (every book is stored in date order): found out walking
+  // the records once, without making the keys of all of them.
+  bool Sorted = true;
+  if (N > 0) {
+    TKeyT Prev = Make(Recs[0]);
+    for (std::size_t I = 1; I < N && Sorted; ++I) {
+      if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
+      TKeyT Next = Make(Recs[I]);
+      Sorted = !Less(Next, Prev);
+      Prev = Next;
+    }
+  }
+  if (Sorted) return;
   std::vector<TKeyT> Keys;
   Keys.reserve(Recs.size());
-  const std::size_t N = Recs.size();
   for (std::size_t I = 0; I < N; ++I) {
     if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
     Keys.push_back(Make(Recs[I]));
   }
-  if (std::is_sorted(Keys.begin(), Keys.end(), Less)) return;  // re-sorting a sorted view is common
   std::sort(Keys.begin(), Keys.end(), Less);
   for (std::size_t I = 0; I < N; ++I) Recs[I] = Keys[I].Rec;
 }

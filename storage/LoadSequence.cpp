@@ -2,7 +2,7 @@
 
 void RunLoadSequence(TBookLists& L) {
   ResolveLinks(L);
-  L.Trans.SortBy(1);
+  L.Trans.SortDisplay(1);  // RecalcAll recounts
   L.Trans.SortMasterByDate();
   L.MainActs.SortBy(0);
   L.SubActs.SortBy(1);
