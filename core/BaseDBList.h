@@ -64,6 +64,9 @@ class TBaseDBList {
   TRec* NewRecord() { return Arena.New(); }
   // Frees a record that is not in the list, from NewRecord or operator new.
   void DisposeRecord(TRec* Rec) { Arena.Dispose(Rec); }
+  // Takes over the storage of records made in another arena (loading on several threads); hand
+  // the records to Add as usual.
+  void AdoptArena(TRecordArena<TRec>& Other) { Arena.Absorb(Other); }
 
   // Removes and frees the record at master Index (see the hook contract above).
   virtual void Delete(int Index) {

@@ -45,6 +45,16 @@ class TRecordArena {
     return std::less_equal<const TRec*>()(It->first, Rec) && std::less<const TRec*>()(Rec, It->first + It->second);
   }
 
+  // Takes over every block of Other (records made there are then this arena's); Other is left
+  // empty. Lets records be made on another thread and handed to a list afterwards.
+  void Absorb(TRecordArena& Other) {
+    if (&Other == this) return;
+    Blocks.merge(Other.Blocks);  // takes every block: no two arenas share a start
+    Other.Current = nullptr;
+    Other.Used = Other.Room = 0;
+    Other.NextSize = FirstBlock;
+  }
+
   // Frees every block; the records made in them must have been disposed of.
   void Release() {
     std::allocator<TRec> Alloc;

@@ -1,6 +1,7 @@
 // Record layouts: byte positions, texts at the boundary, deleted slots and counts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -213,5 +214,50 @@ TEST(Records, DeletedSlotsAndCounts) {
   ReadListStream(S, 2, Cats);
   ASSERT_EQ(Cats.Count(), 2);
   EXPECT_EQ(Cats.Items(1).CatID, 4);
+  std::filesystem::remove_all(Dir);
+}
+
+// A stream read in two halves (as big ones are) gives what reading it in one go gives: the same
+// records in the same order with their slots, the same stop at the count, the same end position,
+// wherever the deleted slots and the count fall.
+TEST(Records, TwoHalvesReadLikeOne) {
+  std::string Dir = MakeTempDir(), File = Dir + "/halves.qbk";
+  const std::vector<bool> Live = {true, true, false, true, true, false, false, true, true, true, false};
+  std::string Bytes;
+  std::vector<std::int64_t> LiveSlots;
+  for (std::size_t I = 0; I < Live.size(); ++I) {
+    TTransRec R;
+    R.TransNo = Live[I] ? static_cast<std::int32_t>(I + 1) : -1;
+    R.Details = "record " + std::to_string(I) + " with details past the short-string size";
+    Bytes += Slot(R);
+    if (Live[I]) LiveSlots.push_back(static_cast<std::int64_t>(I));
+  }
+  WriteRawFile(File, {{"Transactions", Bytes}});
+  const int LiveCount = static_cast<int>(LiveSlots.size());
+  for (std::uint64_t ParallelFrom : {0u, 1u}) {
+    for (std::int32_t Count = -1; Count <= LiveCount + 2; ++Count) {
+      cfb::Storage Root;
+      cfb::Stream S;
+      ASSERT_EQ(cfb::Storage::openFile(File, cfb::OpenMode::ReadOnly, Root), cfb::Result::Ok);
+      ASSERT_EQ(Root.openStream("Transactions", S), cfb::Result::Ok);
+      TTransList L;
+      TReadOutcome Out = ReadListStream(S, Count, L, {}, ParallelFrom);
+      SCOPED_TRACE("count " + std::to_string(Count) + (ParallelFrom ? ", two halves" : ", one go"));
+      const int Want = std::clamp(Count, 0, LiveCount);
+      EXPECT_EQ(Out.Result, cfb::Result::Ok);
+      EXPECT_EQ(Out.Read, Want);
+      EXPECT_EQ(Out.Short, Count > LiveCount);
+      if (Count > 0) {
+        EXPECT_EQ(Out.EndPos, Count <= LiveCount ? (LiveSlots[Count - 1] + 1) * TransRecSize : Live.size() * TransRecSize);
+      }
+      ASSERT_EQ(L.Count(), Want);
+      for (int I = 0; I < Want; ++I) {
+        EXPECT_EQ(L.Items(I).StreamPos, LiveSlots[I] * TransRecSize);
+        EXPECT_EQ(L.Items(I).TransNo, LiveSlots[I] + 1);
+        EXPECT_EQ(L.Items(I).Details, "record " + std::to_string(LiveSlots[I]) + " with details past the short-string size");
+        EXPECT_EQ(L.DisplayList()[I], L.MasterList()[I]);
+      }
+    }
+  }
   std::filesystem::remove_all(Dir);
 }
