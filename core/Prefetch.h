@@ -14,8 +14,6 @@ inline void PrefetchRecord(const void* Rec) {
 #endif
 }
 
-// A recomputation mostly finds the values it already stored; not writing them keeps the
-// records' cache lines clean, which halves the memory traffic of a walk over a large list.
 // Both of the first two lines, for walks that need the record numbers as well (ResolveLinks).
 inline void PrefetchRecordNumbers(const void* Rec) {
 #if defined(__GNUC__) || defined(__clang__)
@@ -26,6 +24,8 @@ inline void PrefetchRecordNumbers(const void* Rec) {
 #endif
 }
 
+// A recomputation mostly finds the values it already stored; not writing them keeps the
+// records' cache lines clean, which halves the memory traffic of a walk over a large list.
 template <class T, class U>
 inline void StoreIfChanged(T& Field, const U& Value) {
   if (Field != Value) Field = Value;
