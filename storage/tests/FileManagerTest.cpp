@@ -353,6 +353,47 @@ TEST_F(FileManagerTest, ReadOnlyMediumKeepsTheFileAndSavesFresh) {
   EXPECT_EQ(T.Lists.Cats.Count(), 12);
 }
 
+// A book the user may read but not write opens in the read-only mode of a CD-ROM file, through
+// the real drive probe. Root may write anything, so as root the check runs in a child that has
+// become an ordinary user.
+TEST_F(FileManagerTest, FileWithoutWritePermissionOpensReadOnly) {
+  {
+    TTestManager Maker;
+    Maker.CreateSample(Book);
+  }
+  using P = fs::perms;
+  fs::permissions(Dir, P::owner_all | P::group_read | P::group_exec | P::others_read | P::others_exec);
+  fs::permissions(Book, P::owner_read | P::group_read | P::others_read);
+  const std::string Bytes = FileBytes(Book);
+  const std::int32_t Stored = CountsOfLockedFile(Book).Trans;
+  ASSERT_GT(Stored, 0);
+  pid_t Child = fork();
+  ASSERT_GE(Child, 0);
+  if (Child == 0) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(10);
+    TBookLists Lists;
+    TScriptedPrompts Prompts;
+    TFileManager FM{Lists, Prompts};
+    FM.SyncWrites = false;
+    FM.InstallWriteThrough();
+    if (!FM.Open(Book, true)) _exit(11);
+    if (!FM.ReadOnly || FM.DriveKind != dkCDROM) _exit(12);
+    if (Prompts.Shown.size() != 1 || Prompts.Shown[0].Text.find("being opened from CDROM") == std::string::npos)
+      _exit(13);
+    if (Lists.Trans.Count() != Stored) _exit(14);
+    Lists.Trans.Items(0).Details = "edited";  // kept in memory only
+    Lists.Trans.NotifyChanged(0);
+    if (!FM.Changed) _exit(15);
+    _exit(0);
+  }
+  int Status = 0;
+  ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+  ASSERT_TRUE(WIFEXITED(Status));
+  EXPECT_EQ(WEXITSTATUS(Status), 0) << "10 no ordinary user, 11 not opened, 12 not read-only, 13 no message, "
+                                       "14 records missing, 15 change not kept";
+  EXPECT_EQ(FileBytes(Book), Bytes);
+}
+
 TEST_F(FileManagerTest, RefusedFiles) {
   TTestManager T;
   // Not a compound file, missing, without "Comments".
@@ -509,7 +550,9 @@ TEST_F(FileManagerTest, AppendOverwritesALeftOverSlot) {
 }
 
 TEST(DriveKind, FileSystems) {
-  if (fs::exists("/dev/shm")) EXPECT_EQ(DriveKindOf("/dev/shm"), dkRAMDisk);
+  if (fs::exists("/dev/shm")) {
+    EXPECT_EQ(DriveKindOf("/dev/shm"), dkRAMDisk);
+  }
   EXPECT_EQ(DriveKindOf("/no/such/folder"), dkNoRoot);
   EXPECT_EQ(BookFileDriveKind("/no/such/folder/a.qbk"), dkNoRoot);
 }
