@@ -4,7 +4,7 @@
 //
 // After loading a file (lists filled in file order with NotifyEnabled off):
 //   MainActs/SubActs/Groups/Cats/Books .SortByID(); Books.Renumber();
-//   ResolveLinks(L); Trans.SortDisplay(1); Trans.SortMasterByDate(); Trans.SetDateRange(2);
+//   ResolveLinks(L); Trans.SortBothByDate(); Trans.SetDateRange(2);
 //   Transfers.Build(Trans); RecalcAll(L);   (storage's RunLoadSequence)
 // Records added later (forms) should get their links set by the caller (MainAct, SubAct, Group,
 // OtherBook, Book); the recomputations look a missing link up by number, which is slower.

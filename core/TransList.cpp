@@ -226,15 +226,16 @@ void TTransList::AddToTotals(const TTransRec& Rec) {
 }
 
 void TTransList::SortBy(int Code) {
-  SortDisplay(Code);
+  if (Code >= 0 && Code <= 10) SortRecords(Display, Code);
   ApplyFilter();
 }
 
-void TTransList::SortDisplay(int Code) {
-  if (Code >= 0 && Code <= 10) SortRecords(Display, Code);
-}
-
 void TTransList::SortMasterByDate() { SortRecords(Master, 1); }
+
+void TTransList::SortBothByDate() {
+  SortMasterByDate();
+  Display = Master;
+}
 
 int TTransList::NextNormalIndex(int Start) const {
   for (int I = std::max(Start + 1, 0); I < Count(); ++I)

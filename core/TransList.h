@@ -115,9 +115,11 @@ class TTransList : public TBaseDBList<TTransRec> {
   void AddToTotals(const TTransRec& Rec);
   // Sorts the display order by a code 0..10, then ApplyFilter.
   void SortBy(int Code) override;
-  // The same without ApplyFilter, for a recomputation that follows anyway (loading a book).
-  void SortDisplay(int Code);
   void SortMasterByDate();  // master order with code 1
+  // Both orders by date (code 1) without recounting: the master order sorted, the display order
+  // made the same (what SortBy(1) and SortMasterByDate give, for one walk over the records),
+  // for a recomputation that follows anyway (loading a book).
+  void SortBothByDate();
   void SortByID() override { SortMasterByDate(); }
   void Recount() override { ApplyFilter(); }
   int NextNormalIndex(int Start) const;

@@ -13,6 +13,7 @@
 #include "BookLists.h"
 #include "BookRecords.h"
 #include "CfbStorage.h"
+#include "Prefetch.h"
 
 template <class TRec> struct TListOf;
 template <> struct TListOf<TTransRec> { static TTransList& Get(TBookLists& L) { return L.Trans; } };
@@ -160,7 +161,10 @@ TReadOutcome ReadListStream(cfb::Stream& Stream, std::int32_t Count, TList& List
       List.AdoptArena(Part.Arena);
       std::vector<TRec*> Recs = std::move(Part.Recs);
       Part.Recs.clear();
-      for (TRec* Rec : Recs) List.Add(Rec);
+      for (std::size_t I = 0; I < Recs.size(); ++I) {
+        if (I + PrefetchDistance < Recs.size()) PrefetchRecord(Recs[I + PrefetchDistance]);  // made on the other core
+        List.Add(Recs[I]);
+      }
       Out.Read += static_cast<int>(Take);
       Out.EndPos = Out.Read == Count && Take > 0 ? static_cast<std::uint64_t>(Recs.back()->StreamPos) + Size : Part.EndPos;
     }

@@ -2,8 +2,7 @@
 
 void RunLoadSequence(TBookLists& L) {
   ResolveLinks(L);
-  L.Trans.SortDisplay(1);  // RecalcAll recounts
-  L.Trans.SortMasterByDate();
+  L.Trans.SortBothByDate();  // RecalcAll recounts
   L.MainActs.SortBy(0);
   L.SubActs.SortBy(1);
   L.Groups.SortBy(0);

@@ -90,6 +90,15 @@ TEST_F(SortBook, MasterByDateFollowsBookPositionsAfterReordering) {
   EXPECT_EQ(MasterNos(), (std::vector<int>{8, 4, 9, 6, 3, 5, 5}));
 }
 
+// Loading sorts both orders in one go; the result is what the two sorts give on their own.
+TEST_F(SortBook, BothOrdersByDateAsTheTwoSortsGiveThem) {
+  L.Trans.SortBy(4);  // display and master orders differ from each other and from the date order
+  L.Trans.SortBothByDate();
+  EXPECT_EQ(MasterNos(), (std::vector<int>{9, 6, 8, 4, 5, 5, 3}));
+  EXPECT_EQ(DisplayOrder(), "bgafdce");
+  EXPECT_EQ(L.Trans.DisplayList(), L.Trans.MasterList());
+}
+
 namespace {
 // Everything RecalcAll produces, to compare the fused walk with the steps one by one.
 std::vector<std::int64_t> Snapshot(const TBookLists& L) {

@@ -193,7 +193,9 @@ TEST(Records, DeletedSlotsAndCounts) {
     std::vector<std::int32_t> Nos;
     for (auto* R : L.MasterList()) Nos.push_back(R->TransNo);
     EXPECT_EQ(Nos, C.Nos) << C.Count;
-    if (C.Nos.size() == 2) EXPECT_EQ(L.Items(1).StreamPos, 640);
+    if (C.Nos.size() == 2) {
+      EXPECT_EQ(L.Items(1).StreamPos, 640);
+    }
   }
 
   // Categories mark deleted slots in their 16-bit first field.
