@@ -389,8 +389,11 @@ TEST_F(FileManagerTest, FileWithoutWritePermissionOpensReadOnly) {
   int Status = 0;
   ASSERT_EQ(waitpid(Child, &Status, 0), Child);
   ASSERT_TRUE(WIFEXITED(Status));
-  EXPECT_EQ(WEXITSTATUS(Status), 0) << "10 no ordinary user, 11 not opened, 12 not read-only, 13 no message, "
-                                       "14 records missing, 15 change not kept";
+  // Where root may not change its user (a user namespace without that user) there is nobody to
+  // test as.
+  if (WEXITSTATUS(Status) == 10) GTEST_SKIP() << "no ordinary user to become";
+  EXPECT_EQ(WEXITSTATUS(Status), 0) << "11 not opened, 12 not read-only, 13 no message, 14 records missing, "
+                                       "15 change not kept";
   EXPECT_EQ(FileBytes(Book), Bytes);
 }
 
