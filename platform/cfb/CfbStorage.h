@@ -60,6 +60,8 @@ public:
     void release();
 
     // Reads up to `count` bytes at the current position; fewer only at the end of the stream.
+    // Reads through different handles (copies) of one file may run on several threads at once,
+    // as long as nothing writes to or changes that file meanwhile.
     Result read(void* buffer, std::size_t count, std::size_t* bytesRead = nullptr);
     // Writes at the current position, growing the stream when needed (a gap after the old end
     // reads as zeros). On success the whole count was written and the position moved past it.
