@@ -145,7 +145,8 @@ TReadOutcome ReadListStream(cfb::Stream& Stream, std::int32_t Count, TList& List
   Out.Result = listread::ReadSlots<TRec>(Stream, 0, Mid, New, Dispose, [&](TRec* Rec) {
     List.Add(Rec);
     ++Out.Read;
-    if (Progress && (Out.Read & 0x3FFF) == 0) Progress(Out.Read + Part.Done.load(std::memory_order_relaxed));
+    // The worker may read past the count (slots of an append that never got counted).
+    if (Progress && (Out.Read & 0x3FFF) == 0) Progress(std::min(Count, Out.Read + Part.Done.load(std::memory_order_relaxed)));
     return Out.Read < Count;
   }, Out.EndPos);
   if (Worker.joinable()) Worker.join();
