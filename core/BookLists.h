@@ -10,6 +10,7 @@
 // OtherBook, Book); the recomputations look a missing link up by number, which is slower.
 #include "BookList.h"
 #include "CatList.h"
+#include "ChangeBatch.h"
 #include "GroupList.h"
 #include "MainActList.h"
 #include "SubActList.h"
@@ -24,6 +25,7 @@ struct TBookLists {
   TBookList Books;
   TTransList Trans;
   TTransferList Transfers;
+  TChangeBatchHooks Batch;  // see ChangeBatch.h; set by the file manager's write-through
 
   TBookLists() { SubActs.MainList = &MainActs; }
   TBookLists(const TBookLists&) = delete;

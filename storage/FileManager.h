@@ -51,6 +51,7 @@ class TFileManager {
   // True after a load that found a list stream shorter than its count (a damaged file): the
   // records that could be read are kept, and the file is opened read-only.
   bool Damaged = false;
+  bool InBatch = false;
 
   // Progress 0..100 of long operations; the main window connects its progress bar.
   std::function<void(int Percent)> ShowProgress;
@@ -100,9 +101,17 @@ class TFileManager {
   bool DeleteRecord(TCatRec& R);
   bool DeleteRecord(TBookRec& R);
 
-  // Installs the lists' OnChange: action 0 append, 1 update, 2 delete of that list.
+  // Installs the lists' OnChange (action 0 append, 1 update, 2 delete of that list) and their
+  // batch hooks (BeginBatch, EndBatch).
   void InstallWriteThrough();
   void RemoveWriteThrough();
+
+  // Many records changed as one confirmed change: the drive is checked once here, and while the
+  // batch lasts neither checked nor synced per record; EndBatch syncs once. When the check fails
+  // the autosave failure is handled (read-only mode, with its message) and the changes of the
+  // batch stay in memory. Batches do not nest.
+  void BeginBatch();
+  void EndBatch();
 
   // Counts record as read by the last load (for checks).
   TFileCounts LoadedCounts;
@@ -169,6 +178,7 @@ class TFileManager {
   bool WriteBytesAt(int Stream, std::uint64_t Pos, const void* Data, std::size_t Size, const std::string& What,
                     bool ReopenOnRetry);
   bool Sync();
+  bool BatchSavedCheckDrives = true, BatchSavedSync = true;  // restored by EndBatch
   bool CopyWholeStorageTo(const std::string& Dest, const std::string& What, bool ReopenOnRetry);
   int ConvertVersion1(cfb::Storage& Stg, const std::string& Name);
   template <class TRec> bool AppendT(TRec& R, int List);

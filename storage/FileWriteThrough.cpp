@@ -122,6 +122,8 @@ void TFileManager::InstallWriteThrough() {
   Hook(Lists.Groups, *this);
   Hook(Lists.Cats, *this);
   Hook(Lists.Books, *this);
+  Lists.Batch.Begin = [this] { BeginBatch(); };
+  Lists.Batch.End = [this] { EndBatch(); };
 }
 
 void TFileManager::RemoveWriteThrough() {
@@ -131,6 +133,28 @@ void TFileManager::RemoveWriteThrough() {
   Lists.Groups.OnChange = nullptr;
   Lists.Cats.OnChange = nullptr;
   Lists.Books.OnChange = nullptr;
+  Lists.Batch = {};
+}
+
+void TFileManager::BeginBatch() {
+  if (InBatch || ReadOnly || !FileOpen) return;
+  if (!CheckDrive()) {
+    AutosaveFailure();
+    return;
+  }
+  InBatch = true;
+  BatchSavedCheckDrives = CheckDrives;
+  BatchSavedSync = SyncWrites;
+  CheckDrives = false;
+  SyncWrites = false;
+}
+
+void TFileManager::EndBatch() {
+  if (!InBatch) return;
+  InBatch = false;
+  CheckDrives = BatchSavedCheckDrives;
+  SyncWrites = BatchSavedSync;
+  if (SyncWrites && !ReadOnly && FileOpen && !Sync()) AutosaveFailure();
 }
 
 // Writes the list in master order from slot 0 and cuts the stream after it (a new file's streams).

@@ -110,6 +110,7 @@ int RenumberMainAccount(TBookLists& L, int MainIndex, std::int32_t NewNo) {
   TMainActRec& Main = L.MainActs.Items(MainIndex);
   const std::int32_t OldNo = Main.ActNo;
   if (OldNo == NewNo) return 0;
+  TChangeBatch Batch(L.Batch);  // one drive check before, one sync after
   Main.ActNo = NewNo;
   L.MainActs.NotifyChanged(MainIndex);
   int Changed = 0;

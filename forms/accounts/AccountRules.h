@@ -49,7 +49,8 @@ struct TDeletedRows {
 
 // --- changes ---------------------------------------------------------------------------
 // Gives the main account at master index MainIndex the number NewNo and carries it into its sub
-// accounts and the income and expense transactions; every changed record is notified.
+// accounts and the income and expense transactions; every changed record is notified, all in
+// one change batch.
 // Returns the number of records changed besides the main account.
 int RenumberMainAccount(TBookLists& L, int MainIndex, std::int32_t NewNo);
 // Deletes the main account with all its sub accounts (from the end backwards) and recounts both

@@ -91,6 +91,6 @@ std::string BookDeleteConfirmText(const std::string& Name);
 std::string BookUseText(TBookUse Use, const std::string& Name);
 
 // Deletes every record of the book from the transaction list (its opening balance included),
-// from the end of the master order, then the book itself. Account totals are left alone; the
-// caller recomputes.
+// from the end of the master order, then the book itself, in one change batch. Account totals
+// are left alone; the caller recomputes.
 void DeleteBookAndRecords(TBookLists& L, int BookIndex);

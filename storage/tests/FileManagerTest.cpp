@@ -397,6 +397,80 @@ TEST_F(FileManagerTest, FileWithoutWritePermissionOpensReadOnly) {
   EXPECT_EQ(FileBytes(Book), Bytes);
 }
 
+// A batch of changes (renumbering, deleting a book with its transactions) checks the drive once
+// and syncs once, and what it changed is in the file when it ends.
+TEST_F(FileManagerTest, ABatchChecksTheDriveOnceAndSyncsOnce) {
+  TTestManager T;
+  T.CreateSample(Book);
+  int Probes = 0, Flushes = 0;
+  T.FM.DriveKindProbe = [&](const std::string&) {
+    ++Probes;
+    return dkNetwork;
+  };
+  T.FM.FailHook = [&](const char* Op) {
+    if (std::string(Op) == "flush") ++Flushes;
+    return cfb::Result::Ok;
+  };
+  T.FM.SyncWrites = true;
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  const int Count = T.Lists.Trans.Count();
+  auto ChangeAll = [&](const std::string& Text) {
+    for (int I = 0; I < Count; ++I) {
+      T.Lists.Trans.Items(I).Details = Text;
+      T.Lists.Trans.NotifyChanged(I);
+    }
+  };
+  Probes = Flushes = 0;
+  ChangeAll("one by one");
+  EXPECT_EQ(Probes, Count);
+  EXPECT_EQ(Flushes, Count);
+
+  Probes = Flushes = 0;
+  {
+    TChangeBatch Batch(T.Lists.Batch);
+    ChangeAll("as one");
+    EXPECT_EQ(Flushes, 0);
+  }
+  EXPECT_EQ(Probes, 1);
+  EXPECT_EQ(Flushes, 1);
+  EXPECT_TRUE(T.FM.CheckDrives);
+  EXPECT_TRUE(T.FM.SyncWrites);
+  const std::string Stream = StreamOfLockedFile(Book, "Transactions");
+  for (int I = 0; I < Count; ++I)
+    EXPECT_EQ(DecodeSlot(Stream, T.Lists.Trans.Items(I).StreamPos).Details, "as one");
+  EXPECT_FALSE(T.FM.ReadOnly);
+}
+
+// When the drive is gone before a batch, the user hears it once; the batch's changes stay in
+// memory and the file is left as it was.
+TEST_F(FileManagerTest, ABatchOnALostDriveStaysInMemory) {
+  TTestManager T;
+  T.CreateSample(Book);
+  bool Lost = false;
+  T.FM.DriveKindProbe = [&](const std::string&) { return Lost ? dkFixed : dkNetwork; };
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  const std::string Bytes = FileBytes(Book);
+  Lost = true;
+  T.Prompts.ClearShown();
+  T.Prompts.Answers = {mbCancel};
+  {
+    TChangeBatch Batch(T.Lists.Batch);
+    for (int I = 0; I < T.Lists.Trans.Count(); ++I) {
+      T.Lists.Trans.Items(I).Details = "in memory";
+      T.Lists.Trans.NotifyChanged(I);
+    }
+  }
+  EXPECT_EQ(T.Prompts.Texts(),
+            (std::vector<std::string>{"Unable to write to file: Lost network connection!",
+                                      "Unable to write to the file. The Autosave feature is now OFF.  Use the Save As "
+                                      "command from the file menu to save this file or close current file and revert "
+                                      "to backup file."}));
+  EXPECT_TRUE(T.FM.ReadOnly);
+  EXPECT_TRUE(T.FM.Changed);
+  EXPECT_EQ(T.Lists.Trans.Items(0).Details, "in memory");
+  EXPECT_EQ(FileBytes(Book), Bytes);
+}
+
 TEST_F(FileManagerTest, RefusedFiles) {
   TTestManager T;
   // Not a compound file, missing, without "Comments".

@@ -123,7 +123,7 @@ TEST(AccountsRenumberTest, CarriesTheNumberIntoSubAccountsAndTransactionsOnly) {
   EXPECT_EQ(B.L.SubActs.Items(1).MainActNo, 200);
   EXPECT_EQ(B.L.Trans.Items(0).MainActNo, 700);
   EXPECT_EQ(B.L.Trans.Items(2).MainActNo, 100);
-  EXPECT_EQ(Log.Entries, (std::vector<std::string>{"main~ 700", "sub~ 700-1", "trans~ 1"}));
+  EXPECT_EQ(Log.Entries, (std::vector<std::string>{"batch {", "main~ 700", "sub~ 700-1", "trans~ 1", "}"}));
 }
 
 TEST(AccountsDeleteMainTest, TakesItsSubAccountsWithIt) {

@@ -41,6 +41,7 @@ class TChangeLog {
     L.Groups.OnChange = [this](TChangeAction A, int, TGroupRec& R) { Log("group", A, std::to_string(R.GroupNo)); };
     L.Cats.OnChange = [this](TChangeAction A, int, TCatRec& R) { Log("cat", A, std::to_string(R.CatID)); };
     L.Trans.OnChange = [this](TChangeAction A, int, TTransRec& R) { Log("trans", A, std::to_string(R.TransNo)); };
+    L.Batch = {[this] { Entries.push_back("batch {"); }, [this] { Entries.push_back("}"); }};
   }
   bool Has(const std::string& E) const {
     for (const auto& X : Entries)

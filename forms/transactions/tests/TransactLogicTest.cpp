@@ -140,7 +140,12 @@ TEST(BookRules, UseCheckedInOrder) {
   EXPECT_EQ(BookUse(B.L, 1), buSplitAcrossBooks);
   EXPECT_EQ(BookUse(B.L, 0), buSplitAcrossBooks);
 
+  std::string Events;  // the deletes happen inside one change batch
+  B.L.Batch = {[&] { Events += "{"; }, [&] { Events += "}"; }};
+  B.L.Trans.OnChange = [&](TChangeAction A, int, TTransRec&) { Events += A == caDeleting ? "t" : "?"; };
+  B.L.Books.OnChange = [&](TChangeAction A, int, TBookRec&) { Events += A == caDeleting ? "b" : "?"; };
   DeleteBookAndRecords(B.L, 1);
+  EXPECT_EQ(Events, "{tttttb}");  // the five records of book 1, then the book
   EXPECT_EQ(B.L.Books.Count(), 1);
   for (const TTransRec* R : B.L.Trans.MasterList()) EXPECT_EQ(R->BookNo, 0);
   EXPECT_EQ(B.L.Trans.Count(), 2);  // book 0's opening balance and part C
