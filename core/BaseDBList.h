@@ -30,6 +30,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "RecordArena.h"
@@ -83,8 +84,42 @@ class TBaseDBList {
     }
     Master.erase(Master.begin() + Index);
     ViewCache.clear();
+    Leave(*Rec);
     Arena.Dispose(Rec);
   }
+
+  // Removes and frees every record for which Pred(Rec) holds, as Delete would one by one from
+  // the end of the master order, but with one pass over each order instead of a search and an
+  // erase per record. Each record is notified (caDeleting, its master index) while it is still
+  // Items(Index) and after it left the display order; LeavingCount() says how many records
+  // notified before it are still in the list (a hook writing counts subtracts them). A refusing
+  // hook ends it: the records notified before it leave, the refused one and the rest stay where
+  // they were, and the exception propagates. Returns the number of records removed.
+  template <class TPred>
+  int DeleteWhere(TPred Pred) {
+    std::vector<int> Gone;  // master indexes, from the end
+    for (int I = Count() - 1; I >= 0; --I)
+      if (Pred(static_cast<const TRec&>(*Master[I]))) Gone.push_back(I);
+    if (Gone.empty()) return 0;
+    std::unordered_set<const TRec*> GoneSet;
+    GoneSet.reserve(Gone.size());
+    for (int I : Gone) GoneSet.insert(Master[I]);
+    std::vector<TRec*> OldDisplay = Display;  // for a refusal
+    std::erase_if(Display, [&](const TRec* R) { return GoneSet.count(R) != 0; });
+    std::size_t Done = 0;
+    try {
+      for (; Done < Gone.size(); ++Done) {
+        Notify(caDeleting, Gone[Done], *Master[Gone[Done]]);
+        ++Leaving;
+      }
+    } catch (...) {
+      RemoveLeaving(Gone, Done, OldDisplay);
+      throw;
+    }
+    RemoveLeaving(Gone, Done, OldDisplay);
+    return static_cast<int>(Done);
+  }
+  int LeavingCount() const { return Leaving; }
 
   void NotifyChanged(int Index) { Notify(caChanged, Index, Items(Index)); }
 
@@ -164,6 +199,9 @@ class TBaseDBList {
     return Index;
   }
 
+  // Runs for each record leaving the list, just before it is freed.
+  virtual void Leave(TRec&) {}
+
   std::vector<TRec*> Master;   // owns the records
   std::vector<TRec*> Display;  // same records, worksheet order
 
@@ -172,6 +210,31 @@ class TBaseDBList {
   std::vector<TRec*> ViewCache;
 
  private:
+  int Leaving = 0;  // see DeleteWhere
+  // The first Done of Gone (master indexes, descending) leave both orders and are freed; when not
+  // all of them were notified, the display order is OldDisplay without those that left.
+  void RemoveLeaving(const std::vector<int>& Gone, std::size_t Done, const std::vector<TRec*>& OldDisplay) {
+    Leaving = 0;
+    std::unordered_set<const TRec*> Left;
+    Left.reserve(Done);
+    for (std::size_t K = 0; K < Done; ++K) Left.insert(Master[Gone[K]]);
+    if (Done < Gone.size()) {
+      Display = OldDisplay;
+      std::erase_if(Display, [&](const TRec* R) { return Left.count(R) != 0; });
+    }
+    std::vector<TRec*> Freed;
+    Freed.reserve(Done);
+    std::erase_if(Master, [&](TRec* R) {
+      if (Left.count(R) == 0) return false;
+      Freed.push_back(R);
+      return true;
+    });
+    ViewCache.clear();
+    for (TRec* R : Freed) {
+      Leave(*R);
+      Arena.Dispose(R);
+    }
+  }
   TRecordArena<TRec> Arena;  // storage of loaded records; outlives the FreeAll of ~TBaseDBList
   void FreeAll() {
     ViewCache.clear();

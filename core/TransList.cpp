@@ -82,11 +82,8 @@ int TTransList::Add(std::unique_ptr<TTransRec> Rec) {
 
 int TTransList::Add(TTransRec* Rec) { return Add(std::unique_ptr<TTransRec>(Rec)); }
 
-void TTransList::Delete(int Index) {
-  TTransRec* Rec = &Items(Index);
-  TBookRec* OwnerBook = Rec->Book && Rec->Book->OpenBal == Rec ? Rec->Book : nullptr;
-  TBaseDBList::Delete(Index);
-  if (OwnerBook) OwnerBook->OpenBal = nullptr;  // no dangling link to a freed record
+void TTransList::Leave(TTransRec& Rec) {
+  if (Rec.Book && Rec.Book->OpenBal == &Rec) Rec.Book->OpenBal = nullptr;  // no dangling link to a freed record
 }
 
 std::int32_t TTransList::NextTransNo() const {

@@ -86,9 +86,6 @@ class TTransList : public TBaseDBList<TTransRec> {
   // Base Add, then widens DateFrom/DateTo to the record's date; returns the master index.
   int Add(std::unique_ptr<TTransRec> Rec);
   int Add(TTransRec* Rec);
-  // Base Delete; also clears a book's OpenBal link that points at the record.
-  void Delete(int Index) override;
-
   std::int32_t NextTransNo() const;  // 1 when empty, else highest + 1
   int FirstSelected() const;         // first with InSelection and FindMatch, -1 when none
   void SetDateLimit(int Which, TDateTime Date);  // 1 DateFrom, 2 DateTo
@@ -131,6 +128,8 @@ class TTransList : public TBaseDBList<TTransRec> {
 
  protected:
   [[noreturn]] void IndexError(int Index) const override;
+  // A deleted record clears a book's OpenBal link that points at it.
+  void Leave(TTransRec& Rec) override;
 
  private:
   void WidenLimits(TDateTime Date);

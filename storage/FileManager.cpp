@@ -371,12 +371,12 @@ bool TFileManager::WriteSettings() {
 
 TFileCounts TFileManager::CurrentCounts() const {
   TFileCounts C;
-  C.Trans = Lists.Trans.Count() - PendingDelete[liTrans];
-  C.MainActs = Lists.MainActs.Count() - PendingDelete[liMainActs];
-  C.SubActs = Lists.SubActs.Count() - PendingDelete[liSubActs];
-  C.Groups = Lists.Groups.Count() - PendingDelete[liGroups];
-  C.Cats = Lists.Cats.Count() - PendingDelete[liCats];
-  C.Books = Lists.Books.Count() - PendingDelete[liBooks];
+  C.Trans = Lists.Trans.Count() - Lists.Trans.LeavingCount() - PendingDelete[liTrans];
+  C.MainActs = Lists.MainActs.Count() - Lists.MainActs.LeavingCount() - PendingDelete[liMainActs];
+  C.SubActs = Lists.SubActs.Count() - Lists.SubActs.LeavingCount() - PendingDelete[liSubActs];
+  C.Groups = Lists.Groups.Count() - Lists.Groups.LeavingCount() - PendingDelete[liGroups];
+  C.Cats = Lists.Cats.Count() - Lists.Cats.LeavingCount() - PendingDelete[liCats];
+  C.Books = Lists.Books.Count() - Lists.Books.LeavingCount() - PendingDelete[liBooks];
   return C;
 }
 

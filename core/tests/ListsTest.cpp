@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "BookList.h"
 #include "CatList.h"
 #include "GroupList.h"
@@ -91,6 +94,65 @@ TEST(BaseDBList, NotificationsCarryActionIndexAndRecord) {
   Subs.Add(std::make_unique<TSubActRec>());
   Subs.Delete(0);
   EXPECT_EQ(Events.size(), 5u);
+}
+
+// Deleting many at once: each record is notified from the end of the master order while it is
+// still listed (and out of the display order), with the number of earlier ones still listed; a
+// refusal keeps the refused record and the rest where they were.
+TEST(BaseDBList, DeleteWhereNotifiesEachAndHonoursARefusal) {
+  TSubActList Subs;
+  for (int No : {1, 2, 3, 4, 5, 6}) {
+    auto R = std::make_unique<TSubActRec>();
+    R->MainActNo = 100;
+    R->ActNo = No;
+    R->Name = std::string(1, "fbcdea"[No - 1]);
+    Subs.Add(std::move(R));
+  }
+  Subs.SortBy(2);  // by name: the display order is 6 2 3 4 5 1
+  auto Numbers = [](const std::vector<TSubActRec*>& Recs) {
+    std::vector<int> Out;
+    for (const TSubActRec* R : Recs) Out.push_back(R->ActNo);
+    return Out;
+  };
+  struct TEvent {
+    int Index, ActNo, Leaving;
+    bool StillListed, InDisplay;
+  };
+  std::vector<TEvent> Events;
+  int RefuseAt = 0;  // the ActNo whose delete the hook refuses, 0 none
+  Subs.OnChange = [&](TChangeAction A, int Index, TSubActRec& Rec) {
+    ASSERT_EQ(A, caDeleting);
+    const auto& D = Subs.DisplayList();
+    Events.push_back({Index, Rec.ActNo, Subs.LeavingCount(), &Subs.Items(Index) == &Rec,
+                      std::find(D.begin(), D.end(), &Rec) != D.end()});
+    if (Rec.ActNo == RefuseAt) throw std::runtime_error("write failed");
+  };
+  auto Even = [](const TSubActRec& R) { return R.ActNo % 2 == 0; };
+
+  RefuseAt = 4;
+  EXPECT_THROW(Subs.DeleteWhere(Even), std::runtime_error);
+  EXPECT_EQ(Numbers(Subs.MasterList()), (std::vector<int>{1, 2, 3, 4, 5}));  // 6 left, 4 refused
+  EXPECT_EQ(Numbers(Subs.DisplayList()), (std::vector<int>{2, 3, 4, 5, 1}));
+  EXPECT_EQ(Subs.LeavingCount(), 0);
+
+  Events.clear();
+  RefuseAt = 0;
+  EXPECT_EQ(Subs.DeleteWhere(Even), 2);
+  EXPECT_EQ(Numbers(Subs.MasterList()), (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(Numbers(Subs.DisplayList()), (std::vector<int>{3, 5, 1}));
+  ASSERT_EQ(Events.size(), 2u);
+  EXPECT_EQ(Events[0].ActNo, 4);
+  EXPECT_EQ(Events[0].Index, 3);
+  EXPECT_EQ(Events[0].Leaving, 0);
+  EXPECT_EQ(Events[1].ActNo, 2);
+  EXPECT_EQ(Events[1].Index, 1);
+  EXPECT_EQ(Events[1].Leaving, 1);
+  for (const TEvent& E : Events) {
+    EXPECT_TRUE(E.StillListed);
+    EXPECT_FALSE(E.InDisplay);
+  }
+  EXPECT_EQ(Subs.LeavingCount(), 0);
+  EXPECT_EQ(Subs.DeleteWhere(Even), 0);
 }
 
 TEST(BaseDBList, ExceptionTextsAndViewItems) {

@@ -294,6 +294,12 @@ TEST_F(CashBook, AddWidensLimitsAndDeleteUnlinksOpeningBalance) {
   EXPECT_EQ(L.Books.Items(0).OpenBal, nullptr);
   ASSERT_EQ(Events.size(), 3u);
   EXPECT_EQ(Events[2], std::make_pair(caDeleting, 1));
+  // The same when deleted among others.
+  ASSERT_NE(L.Books.Items(1).OpenBal, nullptr);
+  const std::int32_t Other = L.Books.Items(1).OpenBal->TransNo;
+  EXPECT_EQ(L.Trans.DeleteWhere([&](const TTransRec& R) { return R.TransNo == Other; }), 1);
+  EXPECT_EQ(L.Books.Items(1).OpenBal, nullptr);
+  EXPECT_EQ(Events.back(), std::make_pair(caDeleting, Other));
   EXPECT_THROW(L.Trans.Items(99), ETransDBException);
   L.Trans.Clear();
   EXPECT_EQ(L.Trans.VisibleCount, 0);

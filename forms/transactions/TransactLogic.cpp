@@ -188,7 +188,6 @@ std::string BookUseText(TBookUse Use, const std::string& Name) {
 void DeleteBookAndRecords(TBookLists& L, int BookIndex) {
   const std::int32_t BookNo = L.Books.Items(BookIndex).BookNo;
   TChangeBatch Batch(L.Batch);  // one drive check before, one sync after
-  for (int I = L.Trans.Count() - 1; I >= 0; --I)
-    if (L.Trans.Items(I).BookNo == BookNo) L.Trans.Delete(I);
+  L.Trans.DeleteWhere([&](const TTransRec& R) { return R.BookNo == BookNo; });
   L.Books.Delete(BookIndex);
 }

@@ -397,6 +397,34 @@ TEST_F(FileManagerTest, FileWithoutWritePermissionOpensReadOnly) {
   EXPECT_EQ(FileBytes(Book), Bytes);
 }
 
+// Deleting many records at once writes each slot as deleted with the counts following one by one,
+// so a program killed half-way leaves a file whose counts match its live slots.
+TEST_F(FileManagerTest, DeletingManyAtOnceKeepsTheCountsInStep) {
+  TTestManager T;
+  T.CreateSample(Book);
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  const int Before = T.Lists.Trans.Count();
+  std::vector<std::int32_t> Counts;  // in the file, after each deleted record
+  std::vector<std::int64_t> Slots;
+  auto WriteThrough = T.Lists.Trans.OnChange;
+  T.Lists.Trans.OnChange = [&](TChangeAction A, int Index, TTransRec& R) {
+    WriteThrough(A, Index, R);
+    Counts.push_back(CountsOfLockedFile(Book).Trans);
+    Slots.push_back(R.StreamPos);
+  };
+  const int Gone = T.Lists.Trans.DeleteWhere([](const TTransRec& R) { return R.IsNormal(); });
+  ASSERT_GE(Gone, 2);
+  std::vector<std::int32_t> Expected;
+  for (int K = 1; K <= Gone; ++K) Expected.push_back(Before - K);
+  EXPECT_EQ(Counts, Expected);
+  const std::string Stream = StreamOfLockedFile(Book, "Transactions");
+  for (std::int64_t Pos : Slots) EXPECT_EQ(DecodeSlot(Stream, Pos).TransNo, DeletedNo);
+  ASSERT_TRUE(T.FM.Close(true, false));
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  EXPECT_EQ(T.Lists.Trans.Count(), Before - Gone);
+  for (const TTransRec* R : T.Lists.Trans.MasterList()) EXPECT_FALSE(R->IsNormal());
+}
+
 // A batch of changes (renumbering, deleting a book with its transactions) checks the drive once
 // and syncs once, and what it changed is in the file when it ends.
 TEST_F(FileManagerTest, ABatchChecksTheDriveOnceAndSyncsOnce) {
