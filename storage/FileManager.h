@@ -107,9 +107,11 @@ class TFileManager {
   void RemoveWriteThrough();
 
   // Many records changed as one confirmed change: the drive is checked once here, and while the
-  // batch lasts neither checked nor synced per record; EndBatch syncs once. When the check fails
-  // the autosave failure is handled (read-only mode, with its message) and the changes of the
-  // batch stay in memory. Batches do not nest.
+  // batch lasts neither checked nor synced per record; EndBatch syncs once. The counts of appends
+  // and deletes in a batch are written at its end, after the records are synced, so a file cut
+  // short by a power loss never counts a slot that was not written. When the check fails the
+  // autosave failure is handled (read-only mode, with its message) and the changes of the batch
+  // stay in memory. Batches do not nest.
   void BeginBatch();
   void EndBatch();
 
@@ -179,6 +181,9 @@ class TFileManager {
                     bool ReopenOnRetry);
   bool Sync();
   bool BatchSavedCheckDrives = true, BatchSavedSync = true;  // restored by EndBatch
+  bool CountsPending = false;  // a batch appended or deleted: EndBatch writes the counts
+  // The counts after an append or a delete: at once (and synced), or at the end of a batch.
+  bool CountsFollow();
   bool CopyWholeStorageTo(const std::string& Dest, const std::string& What, bool ReopenOnRetry);
   int ConvertVersion1(cfb::Storage& Stg, const std::string& Name);
   template <class TRec> bool AppendT(TRec& R, int List);

@@ -52,7 +52,7 @@ bool TFileManager::AppendT(TRec& R, int List) {
     AppendPos[List] = Pos + sizeof Buf;
     // The record first, then the count that makes it visible; both must be on the disk before
     // the change counts as done.
-    Ok = WriteCounts() && (!SyncWrites || Sync());
+    Ok = CountsFollow();
   }
   if (!Ok) {
     Modified[List] = false;
@@ -79,7 +79,7 @@ bool TFileManager::DeleteT(TRec& R, int List) {
   R = Saved;  // the caller may still look at the record's number
   if (!Ok) return false;
   ++PendingDelete[List];
-  Ok = WriteCounts() && (!SyncWrites || Sync());
+  Ok = CountsFollow();
   --PendingDelete[List];
   if (!Ok) {
     Modified[List] = false;
@@ -136,6 +136,14 @@ void TFileManager::RemoveWriteThrough() {
   Lists.Batch = {};
 }
 
+bool TFileManager::CountsFollow() {
+  if (InBatch) {
+    CountsPending = true;
+    return true;
+  }
+  return WriteCounts() && (!SyncWrites || Sync());
+}
+
 void TFileManager::BeginBatch() {
   if (InBatch || ReadOnly || !FileOpen) return;
   if (!CheckDrive()) {
@@ -154,7 +162,13 @@ void TFileManager::EndBatch() {
   InBatch = false;
   CheckDrives = BatchSavedCheckDrives;
   SyncWrites = BatchSavedSync;
-  if (SyncWrites && !ReadOnly && FileOpen && !Sync()) AutosaveFailure();
+  const bool Counts = CountsPending;
+  CountsPending = false;
+  if (ReadOnly || !FileOpen) return;
+  // The batch's records reach the disk before the counts that cover them.
+  bool Ok = !SyncWrites || Sync();
+  if (Ok && Counts) Ok = WriteCounts() && (!SyncWrites || Sync());
+  if (!Ok) AutosaveFailure();
 }
 
 // Writes the list in master order from slot 0 and cuts the stream after it (a new file's streams).

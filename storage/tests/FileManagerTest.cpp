@@ -469,6 +469,40 @@ TEST_F(FileManagerTest, ABatchChecksTheDriveOnceAndSyncsOnce) {
   EXPECT_FALSE(T.FM.ReadOnly);
 }
 
+// Deletes in a batch: the slots are marked as they go, the counts are written once at the end
+// between two syncs, so the disk never holds counts that cover slots not yet written.
+TEST_F(FileManagerTest, ABatchWritesItsCountsAfterItsRecords) {
+  TTestManager T;
+  T.CreateSample(Book);
+  std::vector<std::string> Ops;
+  T.FM.FailHook = [&](const char* Op) {
+    Ops.push_back(Op);
+    return cfb::Result::Ok;
+  };
+  T.FM.SyncWrites = true;
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  const int Before = T.Lists.Trans.Count();
+  std::vector<std::int32_t> Counts;
+  auto WriteThrough = T.Lists.Trans.OnChange;
+  T.Lists.Trans.OnChange = [&](TChangeAction A, int Index, TTransRec& R) {
+    WriteThrough(A, Index, R);
+    Counts.push_back(CountsOfLockedFile(Book).Trans);
+  };
+  int Gone = 0;
+  {
+    TChangeBatch Batch(T.Lists.Batch);
+    Ops.clear();
+    Gone = T.Lists.Trans.DeleteWhere([](const TTransRec& R) { return R.IsNormal(); });
+    EXPECT_EQ(std::count(Ops.begin(), Ops.end(), "flush"), 0);
+  }
+  ASSERT_GE(Gone, 2);
+  EXPECT_EQ(Counts, std::vector<std::int32_t>(Gone, Before));  // unchanged while the batch lasts
+  EXPECT_EQ(CountsOfLockedFile(Book).Trans, Before - Gone);
+  ASSERT_GE(Ops.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(Ops.end() - 3, Ops.end()), (std::vector<std::string>{"flush", "write", "flush"}));
+  EXPECT_FALSE(T.FM.ReadOnly);
+}
+
 // When the drive is gone before a batch, the user hears it once; the batch's changes stay in
 // memory and the file is left as it was.
 TEST_F(FileManagerTest, ABatchOnALostDriveStaysInMemory) {
