@@ -182,7 +182,7 @@ class TFileManager {
   bool Sync();
   bool BatchSavedCheckDrives = true, BatchSavedSync = true;  // restored by EndBatch
   bool CountsPending = false;  // a batch appended or deleted: EndBatch writes the counts
-  // The counts after an append or a delete: at once (and synced), or at the end of a batch.
+  // The counts after an append or a delete: at once, between two syncs, or at the end of a batch.
   bool CountsFollow();
   bool CopyWholeStorageTo(const std::string& Dest, const std::string& What, bool ReopenOnRetry);
   int ConvertVersion1(cfb::Storage& Stg, const std::string& Name);

@@ -50,8 +50,8 @@ bool TFileManager::AppendT(TRec& R, int List) {
   if (Ok) {
     R.StreamPos = static_cast<std::int64_t>(Pos);
     AppendPos[List] = Pos + sizeof Buf;
-    // The record first, then the count that makes it visible; both must be on the disk before
-    // the change counts as done.
+    // The record first, then the count that makes it visible; both must be on the disk, in that
+    // order, before the change counts as done.
     Ok = CountsFollow();
   }
   if (!Ok) {
@@ -141,7 +141,8 @@ bool TFileManager::CountsFollow() {
     CountsPending = true;
     return true;
   }
-  return WriteCounts() && (!SyncWrites || Sync());
+  // The records first: without a sync in between, the disk could take the counts first.
+  return (!SyncWrites || Sync()) && WriteCounts() && (!SyncWrites || Sync());
 }
 
 void TFileManager::BeginBatch() {
