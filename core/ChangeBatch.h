@@ -10,7 +10,7 @@ struct TChangeBatchHooks {
   std::function<void()> End;
 };
 
-// One batch for the life of the object; batches do not nest.
+// One batch for the life of the object; a batch made while another lasts is part of it.
 class TChangeBatch {
  public:
   explicit TChangeBatch(const TChangeBatchHooks& Hooks) : Hooks(Hooks) {

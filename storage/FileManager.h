@@ -111,7 +111,7 @@ class TFileManager {
   // and deletes in a batch are written at its end, after the records are synced, so a file cut
   // short by a power loss never counts a slot that was not written. When the check fails the
   // autosave failure is handled (read-only mode, with its message) and the changes of the batch
-  // stay in memory. Batches do not nest.
+  // stay in memory. A batch begun within a batch is part of the outer one.
   void BeginBatch();
   void EndBatch();
 
@@ -182,6 +182,7 @@ class TFileManager {
   bool Sync();
   bool BatchSavedCheckDrives = true, BatchSavedSync = true;  // restored by EndBatch
   bool CountsPending = false;  // a batch appended or deleted: EndBatch writes the counts
+  int BatchDepth = 0;
   // The counts after an append or a delete: at once, between two syncs, or at the end of a batch.
   bool CountsFollow();
   bool CopyWholeStorageTo(const std::string& Dest, const std::string& What, bool ReopenOnRetry);

@@ -146,7 +146,8 @@ bool TFileManager::CountsFollow() {
 }
 
 void TFileManager::BeginBatch() {
-  if (InBatch || ReadOnly || !FileOpen) return;
+  if (BatchDepth++ > 0) return;  // a batch within a batch is part of it
+  if (ReadOnly || !FileOpen) return;
   if (!CheckDrive()) {
     AutosaveFailure();
     return;
@@ -159,7 +160,7 @@ void TFileManager::BeginBatch() {
 }
 
 void TFileManager::EndBatch() {
-  if (!InBatch) return;
+  if (BatchDepth == 0 || --BatchDepth > 0 || !InBatch) return;
   InBatch = false;
   CheckDrives = BatchSavedCheckDrives;
   SyncWrites = BatchSavedSync;

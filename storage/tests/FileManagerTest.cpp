@@ -456,8 +456,12 @@ TEST_F(FileManagerTest, ABatchChecksTheDriveOnceAndSyncsOnce) {
   Probes = Flushes = 0;
   {
     TChangeBatch Batch(T.Lists.Batch);
-    ChangeAll("as one");
+    {
+      TChangeBatch Inner(T.Lists.Batch);  // part of the outer batch: its end ends nothing
+      ChangeAll("as one");
+    }
     EXPECT_EQ(Flushes, 0);
+    EXPECT_FALSE(T.FM.CheckDrives);
   }
   EXPECT_EQ(Probes, 1);
   EXPECT_EQ(Flushes, 1);
