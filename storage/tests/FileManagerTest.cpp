@@ -511,6 +511,60 @@ TEST_F(FileManagerTest, CountsReachTheDiskAfterTheirRecords) {
   EXPECT_FALSE(T.FM.ReadOnly);
 }
 
+// A program killed in the middle of a batch that deletes: the counts were not lowered yet, so the
+// book opens read-only with the damaged-file warning, and every record not deleted is there.
+TEST_F(FileManagerTest, KilledInABatchOfDeletesLosesNoOtherRecord) {
+  std::vector<std::string> Kept;
+  int NormalBefore = 0;
+  {
+    TTestManager Maker;
+    Maker.CreateSample(Book);
+    ASSERT_TRUE(Maker.FM.Open(Book, true));
+    for (const TTransRec* R : Maker.Lists.Trans.MasterList()) {
+      if (R->IsNormal()) ++NormalBefore;
+      else Kept.push_back(std::to_string(R->TransNo) + R->SplitLetter);
+    }
+    ASSERT_TRUE(Maker.FM.Close(true, false));
+  }
+  pid_t Child = fork();
+  ASSERT_GE(Child, 0);
+  if (Child == 0) {
+    TTestManager T;
+    if (!T.FM.Open(Book, true)) _exit(2);
+    int Written = 0;
+    auto WriteThrough = T.Lists.Trans.OnChange;
+    T.Lists.Trans.OnChange = [&](TChangeAction A, int Index, TTransRec& R) {
+      WriteThrough(A, Index, R);
+      if (++Written == 2) _exit(0);  // killed after the second slot was marked
+    };
+    TChangeBatch Batch(T.Lists.Batch);
+    T.Lists.Trans.DeleteWhere([](const TTransRec& R) { return R.IsNormal(); });
+    _exit(3);
+  }
+  int Status = 0;
+  ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+  ASSERT_TRUE(WIFEXITED(Status));
+  ASSERT_EQ(WEXITSTATUS(Status), 0);
+
+  TTestManager T;
+  T.Prompts.ClearShown();
+  ASSERT_TRUE(T.FM.Open(Book, true));
+  EXPECT_TRUE(T.FM.Damaged);
+  EXPECT_TRUE(T.FM.ReadOnly);
+  EXPECT_TRUE(T.Prompts.Saw("Some records of this file could not be read; it may be damaged.  The file will be "
+                            "opened in read only mode.  Use the Save As command to save the records that could be "
+                            "read to a new file."));
+  std::vector<std::string> Read;
+  int Normal = 0;
+  for (const TTransRec* R : T.Lists.Trans.MasterList()) {
+    if (R->IsNormal()) ++Normal;
+    else Read.push_back(std::to_string(R->TransNo) + R->SplitLetter);
+  }
+  EXPECT_EQ(Read, Kept);
+  ASSERT_GE(NormalBefore, 3);
+  EXPECT_EQ(Normal, NormalBefore - 2);  // those not deleted yet are there as well
+}
+
 // When the drive is gone before a batch, the user hears it once; the batch's changes stay in
 // memory and the file is left as it was.
 TEST_F(FileManagerTest, ABatchOnALostDriveStaysInMemory) {
