@@ -167,12 +167,7 @@ void GroupOne(TBookLists& L, const TTransRec& R) {
 
 template <class TVisit>
 void ForEachMaster(const TBookLists& L, TVisit Visit) {
-  const auto& Recs = L.Trans.MasterList();
-  const std::size_t N = Recs.size();
-  for (std::size_t I = 0; I < N; ++I) {
-    if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
-    Visit(*Recs[I]);
-  }
+  ForEachAhead(L.Trans.MasterList(), Visit);
 }
 }  // namespace
 
@@ -242,24 +237,21 @@ void RecalcAll(TBookLists& L) {
 
 void RecalcBookTotals(TBookLists& L) {
   for (TBookRec* B : L.Books.MasterList()) B->IncomeTotal = B->ExpenseTotal = 0;
-  const auto& Recs = L.Trans.MasterList();
-  for (std::size_t I = 0; I < Recs.size(); ++I) {
-    if (I + PrefetchDistance < Recs.size()) PrefetchRecord(Recs[I + PrefetchDistance]);
-    TTransRec* R = Recs[I];
-    if (R->ViewIndex == -1) continue;
-    TBookRec* B = R->Book ? R->Book : &L.Books.FindByNo(R->BookNo);
-    switch (R->Kind) {
+  ForEachMaster(L, [&](const TTransRec& R) {
+    if (R.ViewIndex == -1) return;
+    TBookRec* B = R.Book ? R.Book : &L.Books.FindByNo(R.BookNo);
+    switch (R.Kind) {
       case tkIncome:
-      case tkTransferFrom: B->IncomeTotal += R->Amount; break;
+      case tkTransferFrom: B->IncomeTotal += R.Amount; break;
       case tkExpense:
-      case tkTransferTo: B->ExpenseTotal += R->Amount; break;
+      case tkTransferTo: B->ExpenseTotal += R.Amount; break;
       case tkOpenBal:
-        if (R->Amount >= 0) B->IncomeTotal += R->Amount;
-        else B->ExpenseTotal -= R->Amount;
+        if (R.Amount >= 0) B->IncomeTotal += R.Amount;
+        else B->ExpenseTotal -= R.Amount;
         break;
       default: break;
     }
-  }
+  });
 }
 
 bool AllBooksShown(const TBookLists& L) { return L.Books.AllShown(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <vector>
 
 // Walking a million records in date order touches memory in allocation order only by luck;
 // asking for the records a few steps ahead keeps several loads in flight.
@@ -29,4 +30,14 @@ inline void PrefetchRecordNumbers(const void* Rec) {
 template <class T, class U>
 inline void StoreIfChanged(T& Field, const U& Value) {
   if (Field != Value) Field = Value;
+}
+
+// Visits every record of Recs in order, asking for the one PrefetchDistance ahead.
+template <class TRec, class TVisit>
+void ForEachAhead(const std::vector<TRec*>& Recs, TVisit Visit) {
+  const std::size_t N = Recs.size();
+  for (std::size_t I = 0; I < N; ++I) {
+    if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
+    Visit(*Recs[I]);
+  }
 }

@@ -109,14 +109,11 @@ void TTransList::SetDateRange(int Mode) {
   if (!Limits && !Select) return;
   // One walk for both: on a big book each walk is a cache miss per record.
   TDateTime First = Master[0]->Date, Last = Master[0]->Date;
-  const std::size_t N = Master.size();
-  for (std::size_t I = 0; I < N; ++I) {
-    if (I + PrefetchDistance < N) PrefetchRecord(Master[I + PrefetchDistance]);
-    TTransRec* Rec = Master[I];
-    First = std::min(First, Rec->Date);
-    Last = std::max(Last, Rec->Date);
-    if (Select) StoreIfChanged(Rec->InSelection, true);
-  }
+  ForEachAhead(Master, [&](TTransRec& Rec) {
+    First = std::min(First, Rec.Date);
+    Last = std::max(Last, Rec.Date);
+    if (Select) StoreIfChanged(Rec.InSelection, true);
+  });
   if (Limits) {
     DateFrom = First;
     DateTo = Last;
@@ -154,11 +151,7 @@ void TTransList::EndFilter() { VisibleCount = FilterNext; }
 
 void TTransList::ApplyFilter() {
   BeginFilter();
-  const std::size_t N = Display.size();
-  for (std::size_t I = 0; I < N; ++I) {
-    if (I + PrefetchDistance < N) PrefetchRecord(Display[I + PrefetchDistance]);
-    FilterOne(*Display[I]);
-  }
+  ForEachAhead(Display, [this](TTransRec& Rec) { FilterOne(Rec); });
   EndFilter();
 }
 
@@ -193,11 +186,7 @@ void TTransList::EndBalances() {
 
 void TTransList::ComputeBalances() {
   BeginBalances();
-  const std::size_t N = Master.size();
-  for (std::size_t I = 0; I < N; ++I) {
-    if (I + PrefetchDistance < N) PrefetchRecord(Master[I + PrefetchDistance]);
-    BalanceOne(*Master[I]);
-  }
+  ForEachAhead(Master, [this](TTransRec& Rec) { BalanceOne(Rec); });
   EndBalances();
 }
 

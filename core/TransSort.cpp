@@ -132,10 +132,7 @@ void SortByKeys(std::vector<TTransRec*>& Recs, TMake Make, TLess Less) {
   if (Sorted) return;
   std::vector<TKeyT> Keys;
   Keys.reserve(Recs.size());
-  for (std::size_t I = 0; I < N; ++I) {
-    if (I + PrefetchDistance < N) PrefetchRecord(Recs[I + PrefetchDistance]);
-    Keys.push_back(Make(Recs[I]));
-  }
+  ForEachAhead(Recs, [&](TTransRec& R) { Keys.push_back(Make(&R)); });
   std::sort(Keys.begin(), Keys.end(), Less);
   for (std::size_t I = 0; I < N; ++I) Recs[I] = Keys[I].Rec;
 }

@@ -8,12 +8,10 @@ void TTransferList::Build(const TTransList& Trans) {
   const auto& Recs = Trans.MasterList();
   // Both halves in one walk over the records (a cache miss each on a big book).
   std::vector<TTransRec*> From, To;
-  for (std::size_t I = 0; I < Recs.size(); ++I) {
-    if (I + PrefetchDistance < Recs.size()) PrefetchRecord(Recs[I + PrefetchDistance]);
-    TTransRec* R = Recs[I];
-    if (R->Kind == tkTransferFrom) From.push_back(R);
-    else if (R->Kind == tkTransferTo) To.push_back(R);
-  }
+  ForEachAhead(Recs, [&](TTransRec& R) {
+    if (R.Kind == tkTransferFrom) From.push_back(&R);
+    else if (R.Kind == tkTransferTo) To.push_back(&R);
+  });
   // Transfer From halves by TransNo.
   TNumberIndex FromIndex;
   FromIndex.Build(static_cast<int>(From.size()), [&](int I) { return From[I]->TransNo; });

@@ -162,10 +162,7 @@ TReadOutcome ReadListStream(cfb::Stream& Stream, std::int32_t Count, TList& List
       List.AdoptArena(Part.Arena);
       std::vector<TRec*> Recs = std::move(Part.Recs);
       Part.Recs.clear();
-      for (std::size_t I = 0; I < Recs.size(); ++I) {
-        if (I + PrefetchDistance < Recs.size()) PrefetchRecord(Recs[I + PrefetchDistance]);  // made on the other core
-        List.Add(Recs[I]);
-      }
+      ForEachAhead(Recs, [&](TRec& Rec) { List.Add(&Rec); });  // made on the other core: look ahead
       Out.Read += static_cast<int>(Take);
       Out.EndPos = Out.Read == Count && Take > 0 ? static_cast<std::uint64_t>(Recs.back()->StreamPos) + Size : Part.EndPos;
     }
